@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program icon at every size drawn from its SVG source at build time.
+QIcon programIcon();

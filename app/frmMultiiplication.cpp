@@ -1,0 +1,211 @@
+#include "frmMultiiplication.h"
+#include "ui_frmMultiiplication.h"
+
+#include "Clock.h"
+#include "Fonts.h"
+#include "NumberText.h"
+#include "ProgramIcon.h"
+#include "QuestionList.h"
+
+#include <QButtonGroup>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+constexpr int TimerIntervalMs = 250;
+constexpr qint16 SingleTableQuestions = 20;
+constexpr qint16 FullTableQuestions = 50;
+constexpr int NoTableIndex = 0;
+constexpr qreal WindowFontPoints = 8.25;
+constexpr qreal FactorFontPoints = 36;
+constexpr qreal AnswerFontPoints = 18;
+
+const QStringList TableListEntries{
+    QStringLiteral("(select table)"), QStringLiteral("1"), QStringLiteral("2"),
+    QStringLiteral("3"),              QStringLiteral("4"), QStringLiteral("5"),
+    QStringLiteral("6"),              QStringLiteral("7"), QStringLiteral("8"),
+    QStringLiteral("9"),              QStringLiteral("1 to 9")};
+
+} // namespace
+
+frmMultiiplication::frmMultiiplication(std::shared_ptr<const Clock> clock, RandomNumbers random,
+                                       QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmMultiiplication>())
+    , cmdAnswer(new QButtonGroup(this))
+    , m_clock(std::move(clock))
+    , m_random(std::move(random))
+    , m_drawer(m_random)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    setWindowIcon(programIcon());
+
+    cmdAnswer->addButton(ui->cmdAnswer_1, 1);
+    cmdAnswer->addButton(ui->cmdAnswer_2, 2);
+    cmdAnswer->addButton(ui->cmdAnswer_3, 3);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(TimerIntervalMs);
+
+    QPalette printed = ui->Text1->palette();
+    printed.setColor(QPalette::Base, printed.color(QPalette::Button));
+    ui->Text1->setPalette(printed);
+
+    applyFonts();
+    connectControls();
+    Form_Load();
+}
+
+frmMultiiplication::~frmMultiiplication() = default;
+
+void frmMultiiplication::applyFonts()
+{
+    setFont(Fonts::interfaceFont(WindowFontPoints));
+    const QFont bold = Fonts::interfaceFont(WindowFontPoints, true);
+    for (QWidget *w : {static_cast<QWidget *>(ui->Text1), static_cast<QWidget *>(ui->lblTimeTaken),
+                       static_cast<QWidget *>(ui->lblNoOfQuestion),
+                       static_cast<QWidget *>(ui->lblWrongAnswers),
+                       static_cast<QWidget *>(ui->Label5)})
+        w->setFont(bold);
+    ui->cmbNumber->setFont(Fonts::numberFont(WindowFontPoints));
+    for (QWidget *w : {ui->lblFirstNumber, ui->lblSecondNumber, ui->lblSign})
+        w->setFont(Fonts::numberFont(FactorFontPoints));
+    for (QAbstractButton *b : cmdAnswer->buttons())
+        b->setFont(Fonts::numberFont(AnswerFontPoints, true));
+}
+
+void frmMultiiplication::connectControls()
+{
+    connect(ui->cmdStartStop, &QPushButton::clicked, this, &frmMultiiplication::cmdStartStop_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMultiiplication::cmdExit_Click);
+    connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
+    connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
+}
+
+QComboBox *frmMultiiplication::tableList() const
+{
+    return ui->cmbNumber;
+}
+
+QPushButton *frmMultiiplication::answerButton(int index) const
+{
+    return qobject_cast<QPushButton *>(cmdAnswer->button(index));
+}
+
+void frmMultiiplication::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
+}
+
+void frmMultiiplication::Form_Load()
+{
+    showStartPanel();
+    ui->cmbNumber->clear();
+    ui->cmbNumber->addItems(TableListEntries);
+    ui->cmbNumber->setCurrentIndex(NoTableIndex);
+}
+
+void frmMultiiplication::cmdStartStop_Click()
+{
+    if (m_quiz.blnStarted)
+        stopQuiz();
+    else
+        startQuiz();
+}
+
+void frmMultiiplication::startQuiz()
+{
+    if (ui->cmbNumber->currentIndex() == NoTableIndex) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Tabulon"),
+                        QStringLiteral("Select a table from the above list and click start"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    m_quiz.dtStartTime = m_clock->currentSecond();
+    m_quiz.intTotalQuestions = ui->cmbNumber->currentIndex() > 9 ? FullTableQuestions
+                                                                 : SingleTableQuestions;
+    m_quiz.intWrongAnswers = 0;
+    m_quiz.intQuestionNo = 0;
+    Timer1.start();
+    BuildQuestionList();
+    ShowNextQuestion();
+    showQuestionPanel();
+    m_quiz.blnStarted = true;
+    ui->cmdStartStop->setText(QStringLiteral("&Stop"));
+}
+
+void frmMultiiplication::stopQuiz()
+{
+    ui->cmdStartStop->setText(QStringLiteral("&Start"));
+    showStartPanel();
+    Timer1.stop();
+    ui->lblTimeTaken->setText(QStringLiteral("0"));
+    m_quiz.blnStarted = false;
+}
+
+// The covered panel is hidden, so neither mouse nor keyboard reaches it; the
+// focus moves to the panel in front (or the Start button) with every switch.
+void frmMultiiplication::showStartPanel()
+{
+    const bool focusWasOnQuestion = ui->fraQuestion->isAncestorOf(focusWidget());
+    ui->stkPanels->setCurrentWidget(ui->fraStart);
+    if (focusWasOnQuestion)
+        ui->cmdStartStop->setFocus();
+}
+
+void frmMultiiplication::showQuestionPanel()
+{
+    const bool focusWasOnStart = ui->fraStart->isAncestorOf(focusWidget());
+    ui->stkPanels->setCurrentWidget(ui->fraQuestion);
+    if (focusWasOnStart)
+        ui->cmdAnswer_1->setFocus();
+}
+
+void frmMultiiplication::BuildQuestionList()
+{
+    m_quiz.colQuestions = QuestionList::build(ui->cmbNumber->currentIndex());
+}
+
+void frmMultiiplication::ShowNextQuestion()
+{
+    const auto captions = m_drawer.drawNext(m_quiz);
+    if (!captions)
+        return;
+    ui->lblFirstNumber->setText(captions->firstNumber);
+    ui->lblSecondNumber->setText(captions->secondNumber);
+    for (int i = 0; i < 3; ++i)
+        cmdAnswer->button(i + 1)->setText(captions->answers[i]);
+}
+
+qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
+{
+    return m_random.generate(intMin, intMax);
+}
+
+void frmMultiiplication::cmdAnswer_Click(int Index)
+{
+    Q_UNUSED(Index);
+}
+
+void frmMultiiplication::Timer1_Timer()
+{
+    const qint64 elapsed = m_clock->currentSecond() - m_quiz.dtStartTime;
+    ui->lblWrongAnswers->setText(NumberText::decimal(m_quiz.intWrongAnswers));
+    ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
+    ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")
+                                 + NumberText::decimal(m_quiz.intTotalQuestions));
+}
+
+void frmMultiiplication::cmdExit_Click()
+{
+    close();
+}

@@ -1,0 +1,52 @@
+#include "Application.h"
+
+#include "RuntimeError.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+    , m_reporter(&Application::showRuntimeError)
+{
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const RuntimeError &error) {
+        endWith(error);
+    } catch (const std::bad_alloc &) {
+        endWith(RuntimeError(RuntimeErrorCode::OutOfMemory));
+    } catch (const std::exception &) {
+        endWith(RuntimeError(RuntimeErrorCode::InternalError));
+    }
+    return true;
+}
+
+void Application::setErrorReporter(ErrorReporter reporter)
+{
+    m_reporter = std::move(reporter);
+}
+
+void Application::showRuntimeError(const RuntimeError &error)
+{
+    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), error.report(),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Application::endWith(const RuntimeError &error)
+{
+    // Once is enough: a second error while the first is being reported
+    // (from the box's own event loop) ends the program without another box.
+    if (m_ending)
+        return;
+    m_ending = true;
+    m_reporter(error);
+    exit(error.number());
+    m_ending = false;
+}

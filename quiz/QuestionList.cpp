@@ -1,0 +1,51 @@
+#include "QuestionList.h"
+
+#include "CheckedInt16.h"
+#include "NumberText.h"
+
+namespace QuestionList {
+
+namespace {
+
+constexpr qint16 HighestMultiplier = 10;
+constexpr qint16 HighestTable = 9;
+
+qint16 leadingInt16(QStringView text)
+{
+    return NumberText::roundToInt16(NumberText::leadingNumber(text));
+}
+
+} // namespace
+
+QStringList build(int tableIndex)
+{
+    QStringList pool;
+    if (tableIndex >= 1 && tableIndex <= HighestTable) {
+        const auto table = static_cast<qint16>(tableIndex);
+        for (qint16 m = 1; m <= HighestMultiplier; ++m) {
+            pool.append(item(table, m));
+            pool.append(item(table, m));
+        }
+    } else if (tableIndex == FullTableIndex) {
+        for (qint16 a = 1; a <= HighestTable; ++a) {
+            for (qint16 b = 1; b <= HighestMultiplier; ++b)
+                pool.append(item(a, b));
+        }
+    }
+    return pool;
+}
+
+QString item(qint16 first, qint16 second)
+{
+    return NumberText::decimal(first) + u'*' + NumberText::decimal(second);
+}
+
+Factors split(const QString &item)
+{
+    const qint32 star = static_cast<qint32>(item.indexOf(u'*'));
+    const qint32 afterStar = CheckedInt16::add32(star, 1);
+    return {leadingInt16(QStringView(item).first(qMax(star, 0))),
+            leadingInt16(QStringView(item).mid(afterStar))};
+}
+
+} // namespace QuestionList

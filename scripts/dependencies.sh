@@ -1,0 +1,30 @@
+# Installs the Debian packages that building, running and testing need,
+# when any of them is missing. Sourced by the run and test scripts.
+
+TABULON_PACKAGES=(
+    cmake g++ make pkgconf
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    libsndfile1-dev
+    librsvg2-bin
+    fonts-liberation2
+    pulseaudio pulseaudio-utils
+    xvfb xauth
+)
+
+tabulon_install_dependencies() {
+    local missing=()
+    local package
+    for package in "${TABULON_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
