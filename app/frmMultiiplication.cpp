@@ -1,7 +1,6 @@
 #include "frmMultiiplication.h"
 #include "ui_frmMultiiplication.h"
 
-#include "Clock.h"
 #include "Fonts.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
@@ -29,14 +28,12 @@ const QStringList TableListEntries{
 
 } // namespace
 
-frmMultiiplication::frmMultiiplication(std::shared_ptr<const Clock> clock, RandomNumbers random,
-                                       QWidget *parent)
+frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmMultiiplication>())
     , cmdAnswer(new QButtonGroup(this))
-    , m_clock(std::move(clock))
-    , m_random(std::move(random))
-    , m_drawer(m_random)
+    , m_services(std::move(services))
+    , m_drawer(m_services.random)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -130,7 +127,7 @@ void frmMultiiplication::startQuiz()
         box.exec();
         return;
     }
-    m_quiz.dtStartTime = m_clock->currentSecond();
+    m_quiz.dtStartTime = m_services.clock->currentSecond();
     m_quiz.intTotalQuestions = ui->cmbNumber->currentIndex() > 9 ? FullTableQuestions
                                                                  : SingleTableQuestions;
     m_quiz.intWrongAnswers = 0;
@@ -188,7 +185,7 @@ void frmMultiiplication::ShowNextQuestion()
 
 qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
 {
-    return m_random.generate(intMin, intMax);
+    return m_services.random.generate(intMin, intMax);
 }
 
 void frmMultiiplication::cmdAnswer_Click(int Index)
@@ -198,7 +195,7 @@ void frmMultiiplication::cmdAnswer_Click(int Index)
 
 void frmMultiiplication::Timer1_Timer()
 {
-    const qint64 elapsed = m_clock->currentSecond() - m_quiz.dtStartTime;
+    const qint64 elapsed = m_services.clock->currentSecond() - m_quiz.dtStartTime;
     ui->lblWrongAnswers->setText(NumberText::decimal(m_quiz.intWrongAnswers));
     ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
     ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")

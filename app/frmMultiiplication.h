@@ -2,14 +2,13 @@
 
 #include "QuestionDrawer.h"
 #include "QuizState.h"
-#include "RandomNumbers.h"
+#include "WindowServices.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
-class Clock;
 class QButtonGroup;
 class QComboBox;
 class QPushButton;
@@ -25,10 +24,7 @@ class frmMultiiplication : public QWidget
     Q_OBJECT
 
 public:
-    // The clock and the random numbers are the window's links to the world;
-    // tests pass their own.
-    explicit frmMultiiplication(std::shared_ptr<const Clock> clock, RandomNumbers random,
-                                QWidget *parent = nullptr);
+    explicit frmMultiiplication(WindowServices services = {}, QWidget *parent = nullptr);
     ~frmMultiiplication() override;
 
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
@@ -61,8 +57,7 @@ private:
     std::unique_ptr<Ui::frmMultiiplication> ui;
     QButtonGroup *cmdAnswer;
     QTimer Timer1{this};
-    std::shared_ptr<const Clock> m_clock;
-    RandomNumbers m_random;
+    WindowServices m_services;
     QuestionDrawer m_drawer;
     QuizState m_quiz;
     bool m_centred = false;

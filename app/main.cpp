@@ -1,6 +1,4 @@
 #include "Application.h"
-#include "Clock.h"
-#include "RandomNumbers.h"
 #include "frmMultiiplication.h"
 
 int main(int argc, char *argv[])
@@ -11,7 +9,7 @@ int main(int argc, char *argv[])
     Application::setApplicationVersion(QStringLiteral(TABULON_VERSION));
     Application::setDesktopFileName(QStringLiteral("example.tabulon.Tabulon"));
 
-    frmMultiiplication window(std::make_shared<MonotonicClock>(), RandomNumbers());
+    frmMultiiplication window;
     window.show();
     return app.exec();
 }

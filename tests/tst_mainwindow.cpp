@@ -63,7 +63,7 @@ private:
 void tst_MainWindow::init()
 {
     clock = std::make_shared<FakeClock>();
-    window = std::make_unique<frmMultiiplication>(clock, RandomNumbers(17));
+    window = std::make_unique<frmMultiiplication>(WindowServices{clock, RandomNumbers(17)});
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Clock.h"
+#include "RandomNumbers.h"
+
+#include <memory>
+
+// What the main window takes from the world outside it. The program passes
+// the real ones; tests pass their own to drive the window.
+struct WindowServices
+{
+    std::shared_ptr<const Clock> clock = std::make_shared<MonotonicClock>();
+    RandomNumbers random{0};
+};
