@@ -9,6 +9,7 @@ TABULON_PACKAGES=(
     fonts-liberation2
     pulseaudio pulseaudio-utils
     xvfb xauth
+    dpkg-dev file
 )
 
 tabulon_install_dependencies() {
