@@ -10,6 +10,8 @@ TABULON_PACKAGES=(
     pulseaudio pulseaudio-utils
     xvfb xauth
     dpkg-dev file
+    python3 python3-pil xdotool x11-apps
+    desktop-file-utils appstream lintian
 )
 
 tabulon_install_dependencies() {
