@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "ProgramIcon.h"
 #include "QuestionList.h"
+#include "frmAbout.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
@@ -78,6 +79,7 @@ void frmMultiiplication::connectControls()
 {
     connect(ui->cmdStartStop, &QPushButton::clicked, this, &frmMultiiplication::cmdStartStop_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMultiiplication::cmdExit_Click);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMultiiplication::cmdAbout_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
 }
@@ -205,4 +207,13 @@ void frmMultiiplication::Timer1_Timer()
 void frmMultiiplication::cmdExit_Click()
 {
     close();
+}
+
+// The About window is made once and kept; each showing loads it anew. It is
+// modal, so this returns only when it closes, while the quiz timer runs on.
+void frmMultiiplication::cmdAbout_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>(this);
+    m_about->exec();
 }

@@ -12,6 +12,7 @@
 class QButtonGroup;
 class QComboBox;
 class QPushButton;
+class frmAbout;
 
 namespace Ui {
 class frmMultiiplication;
@@ -38,6 +39,7 @@ public Q_SLOTS:
     void cmdAnswer_Click(int Index);
     void Timer1_Timer();
     void cmdExit_Click();
+    void cmdAbout_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -61,4 +63,5 @@ private:
     QuestionDrawer m_drawer;
     QuizState m_quiz;
     bool m_centred = false;
+    std::unique_ptr<frmAbout> m_about;
 };
