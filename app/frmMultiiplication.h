@@ -28,16 +28,21 @@ public:
     ~frmMultiiplication() override;
 
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
+    void CheckHighScore();
+    void DisplayHighScore();
 
     const QuizState &quizState() const { return m_quiz; }
     QComboBox *tableList() const;
     QPushButton *answerButton(int index) const;
+    // Lets tests put the times of a finished quiz in place.
+    void setQuizTimes(qint64 startSecond, qint64 endSecond);
 
 public Q_SLOTS:
     void cmdStartStop_Click();
     void cmdAnswer_Click(int Index);
     void Timer1_Timer();
     void cmdExit_Click();
+    void cmdHighScores_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
