@@ -29,10 +29,14 @@ public:
     ~frmMultiiplication() override;
 
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
+    void CheckHighScore();
+    void DisplayHighScore();
 
     const QuizState &quizState() const { return m_quiz; }
     QComboBox *tableList() const;
     QPushButton *answerButton(int index) const;
+    // Lets tests put the times of a finished quiz in place.
+    void setQuizTimes(qint64 startSecond, qint64 endSecond);
 
 public Q_SLOTS:
     void cmdStartStop_Click();
@@ -40,6 +44,7 @@ public Q_SLOTS:
     void Timer1_Timer();
     void cmdExit_Click();
     void cmdAbout_Click();
+    void cmdHighScores_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
