@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Clock.h"
+#include "ProgramDirectory.h"
 #include "RandomNumbers.h"
 
+#include <functional>
 #include <memory>
 
 // What the main window takes from the world outside it. The program passes
@@ -11,4 +13,6 @@ struct WindowServices
 {
     std::shared_ptr<const Clock> clock = std::make_shared<MonotonicClock>();
     RandomNumbers random{0};
+    // The path of a media file ("smile.gif", ...) by its name.
+    std::function<QString(const QString &fileName)> mediaFile = &ProgramDirectory::file;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeedbackPicture.h"
 #include "QuestionDrawer.h"
 #include "QuizState.h"
 #include "WindowServices.h"
@@ -12,6 +13,7 @@
 class QButtonGroup;
 class QComboBox;
 class QPushButton;
+class SoundPlayer;
 
 namespace Ui {
 class frmMultiiplication;
@@ -28,6 +30,8 @@ public:
     ~frmMultiiplication() override;
 
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
+    void PlaySound(const QString &strWavPath, bool blnWaitUntilFinish);
+    void showFeedbackPicture(FeedbackPicture picture);
 
     const QuizState &quizState() const { return m_quiz; }
     QComboBox *tableList() const;
@@ -60,5 +64,6 @@ private:
     WindowServices m_services;
     QuestionDrawer m_drawer;
     QuizState m_quiz;
+    std::unique_ptr<SoundPlayer> m_sound;
     bool m_centred = false;
 };
