@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The GIF and platform plugins ship in libqt6gui6, which the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# The About window hands the web address to xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The About window hands the web address to xdg-open; the closing tune needs a
+# sound server (without one the game stays silent).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Read-only relocations once loaded, as Debian builds its own programs.
