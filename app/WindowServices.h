@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "RandomNumbers.h"
+#include "SettingsStore.h"
 
 #include <memory>
 
@@ -11,4 +12,5 @@ struct WindowServices
 {
     std::shared_ptr<const Clock> clock = std::make_shared<MonotonicClock>();
     RandomNumbers random{0};
+    std::shared_ptr<SettingsStore> settings = std::make_shared<SettingsStore>();
 };

@@ -2,9 +2,12 @@
 #include "ui_frmMultiiplication.h"
 
 #include "Fonts.h"
+#include "HighScoreBook.h"
+#include "HighScoreDialogs.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
 #include "QuestionList.h"
+#include "frmAbout.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
@@ -78,6 +81,8 @@ void frmMultiiplication::connectControls()
 {
     connect(ui->cmdStartStop, &QPushButton::clicked, this, &frmMultiiplication::cmdStartStop_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMultiiplication::cmdExit_Click);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmMultiiplication::cmdAbout_Click);
+    connect(ui->cmdHighScores, &QPushButton::clicked, this, &frmMultiiplication::cmdHighScores_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
 }
@@ -205,4 +210,54 @@ void frmMultiiplication::Timer1_Timer()
 void frmMultiiplication::cmdExit_Click()
 {
     close();
+}
+
+// The About window is made once and kept; each showing loads it anew. It is
+// modal, so this returns only when it closes, while the quiz timer runs on.
+void frmMultiiplication::cmdAbout_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>(this);
+    m_about->exec();
+}
+
+void frmMultiiplication::setQuizTimes(qint64 startSecond, qint64 endSecond)
+{
+    m_quiz.dtStartTime = startSecond;
+    m_quiz.dtEndTime = endSecond;
+}
+
+// The table is the one selected now, which may differ from the one the quiz
+// was started with.
+void frmMultiiplication::CheckHighScore()
+{
+    using HighScoreRules::Verdict;
+    const int table = ui->cmbNumber->currentIndex();
+    if (table == HighScoreRules::UnscoredTable)
+        return;
+    HighScoreBook book(*m_services.settings);
+    const auto seconds = HighScoreRules::quizSeconds(m_quiz.dtStartTime, m_quiz.dtEndTime);
+    const Verdict verdict = HighScoreRules::decide(seconds, book.best(table));
+    if (verdict == Verdict::NotBest)
+        return;
+    const QString name = HighScoreDialogs::askName(
+        this, verdict == Verdict::NewBest ? QStringLiteral("You have created a new High score")
+                                          : QStringLiteral("You have equaled with the High score"));
+    if (name.isEmpty())
+        return;
+    if (book.record(table, *seconds, name) == HighScoreBook::Recorded::Failed) {
+        HighScoreDialogs::showNotSaved(this, book.errorString());
+        return;
+    }
+    DisplayHighScore();
+}
+
+void frmMultiiplication::DisplayHighScore()
+{
+    HighScoreDialogs::showListing(this, HighScoreBook(*m_services.settings).listing());
+}
+
+void frmMultiiplication::cmdHighScores_Click()
+{
+    DisplayHighScore();
 }

@@ -12,6 +12,7 @@
 class QButtonGroup;
 class QComboBox;
 class QPushButton;
+class frmAbout;
 
 namespace Ui {
 class frmMultiiplication;
@@ -28,16 +29,22 @@ public:
     ~frmMultiiplication() override;
 
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
+    void CheckHighScore();
+    void DisplayHighScore();
 
     const QuizState &quizState() const { return m_quiz; }
     QComboBox *tableList() const;
     QPushButton *answerButton(int index) const;
+    // Lets tests put the times of a finished quiz in place.
+    void setQuizTimes(qint64 startSecond, qint64 endSecond);
 
 public Q_SLOTS:
     void cmdStartStop_Click();
     void cmdAnswer_Click(int Index);
     void Timer1_Timer();
     void cmdExit_Click();
+    void cmdAbout_Click();
+    void cmdHighScores_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -61,4 +68,5 @@ private:
     QuestionDrawer m_drawer;
     QuizState m_quiz;
     bool m_centred = false;
+    std::unique_ptr<frmAbout> m_about;
 };

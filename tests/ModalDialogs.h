@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 // Answers the next modal dialog that opens: polls for the active modal
 // widget and hands it to the given action, which must close it. Records the
@@ -39,5 +40,26 @@ public:
         timer->start();
     }
 
+    // Answers every modal dialog that opens, one after the other, for as
+    // long as this object lives. The action must close each one.
+    void answerEach(Action action)
+    {
+        m_each = std::make_unique<QTimer>();
+        m_each->setInterval(10);
+        QObject::connect(m_each.get(), &QTimer::timeout, [this, action] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (dialog && dialog->isVisible() && dialog != m_last) {
+                m_last = dialog;
+                ++answered;
+                action(dialog);
+            }
+        });
+        m_each->start();
+    }
+
     int answered = 0;
+
+private:
+    std::unique_ptr<QTimer> m_each;
+    QPointer<QWidget> m_last;
 };

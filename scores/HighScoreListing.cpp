@@ -1,0 +1,45 @@
+#include "HighScoreListing.h"
+
+#include "HighScoreRules.h"
+#include "NumberText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace HighScoreListing {
+
+namespace {
+
+constexpr int FirstListedTable = 2;
+constexpr int LastSingleTable = 9;
+constexpr int FullTable = 10;
+
+QString entryOf(const QHash<QString, QString> &section, int table)
+{
+    return entry(section.value(HighScoreRules::scoreKey(table)),
+                 section.value(HighScoreRules::nameKey(table)));
+}
+
+QString line(const QString &label, const QString &tabs, const QString &entryText)
+{
+    return label + tabs + entryText + u"\r\n"_s;
+}
+
+} // namespace
+
+QString entry(const QString &score, const QString &name)
+{
+    if (score.isEmpty() || name.isEmpty())
+        return u"-"_s;
+    return name + u" ( "_s + score + u" sec )"_s;
+}
+
+QString build(const QHash<QString, QString> &section)
+{
+    QString text;
+    for (int table = FirstListedTable; table <= LastSingleTable; ++table)
+        text += line(u"Table "_s + NumberText::decimal(table), u"\t\t"_s, entryOf(section, table));
+    text += line(u"Table 1 to 9"_s, u"\t"_s, entryOf(section, FullTable));
+    return text;
+}
+
+} // namespace HighScoreListing
