@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Clock.h"
+#include "ProgramDirectory.h"
 #include "RandomNumbers.h"
 #include "SettingsStore.h"
 
+#include <functional>
 #include <memory>
 
 // What the main window takes from the world outside it. The program passes
@@ -13,4 +15,6 @@ struct WindowServices
     std::shared_ptr<const Clock> clock = std::make_shared<MonotonicClock>();
     RandomNumbers random{0};
     std::shared_ptr<SettingsStore> settings = std::make_shared<SettingsStore>();
+    // The path of a media file ("smile.gif", ...) by its name.
+    std::function<QString(const QString &fileName)> mediaFile = &ProgramDirectory::file;
 };

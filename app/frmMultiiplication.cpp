@@ -8,6 +8,7 @@
 #include "ProgramIcon.h"
 #include "QuestionList.h"
 #include "frmAbout.h"
+#include "SoundPlayer.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
@@ -191,6 +192,25 @@ void frmMultiiplication::ShowNextQuestion()
 qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
 {
     return m_services.random.generate(intMin, intMax);
+}
+
+// Plays a .wav file, waiting for its end or not. Without a sound output
+// nothing happens; the audio system is set up at the first call.
+void frmMultiiplication::PlaySound(const QString &strWavPath, bool blnWaitUntilFinish)
+{
+    if (SoundPlayer::outputDeviceCount() <= 0)
+        return;
+    if (!m_sound)
+        m_sound = std::make_unique<SoundPlayer>();
+    m_sound->play(strWavPath, blnWaitUntilFinish ? SoundPlayer::Wait::UntilFinished
+                                                 : SoundPlayer::Wait::No);
+}
+
+// A picture that can't be loaded leaves the box empty; the game goes on.
+void frmMultiiplication::showFeedbackPicture(FeedbackPicture picture)
+{
+    const QString path = m_services.mediaFile(FeedbackPictures::fileName(picture));
+    ui->Picture1->setPixmap(FeedbackPictures::load(path));
 }
 
 void frmMultiiplication::cmdAnswer_Click(int Index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeedbackPicture.h"
 #include "QuestionDrawer.h"
 #include "QuizState.h"
 #include "WindowServices.h"
@@ -13,6 +14,7 @@ class QButtonGroup;
 class QComboBox;
 class QPushButton;
 class frmAbout;
+class SoundPlayer;
 
 namespace Ui {
 class frmMultiiplication;
@@ -31,6 +33,8 @@ public:
     qint16 GenerateRandomNumber(qint16 intMin, qint16 intMax);
     void CheckHighScore();
     void DisplayHighScore();
+    void PlaySound(const QString &strWavPath, bool blnWaitUntilFinish);
+    void showFeedbackPicture(FeedbackPicture picture);
 
     const QuizState &quizState() const { return m_quiz; }
     QComboBox *tableList() const;
@@ -67,6 +71,7 @@ private:
     WindowServices m_services;
     QuestionDrawer m_drawer;
     QuizState m_quiz;
+    std::unique_ptr<SoundPlayer> m_sound;
     bool m_centred = false;
     std::unique_ptr<frmAbout> m_about;
 };

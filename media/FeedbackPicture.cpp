@@ -1,0 +1,37 @@
+#include "FeedbackPicture.h"
+
+#include <QImageReader>
+#include <QLoggingCategory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPictures, "tabulon.media")
+
+} // namespace
+
+namespace FeedbackPictures {
+
+QString fileName(FeedbackPicture picture)
+{
+    switch (picture) {
+    case FeedbackPicture::Smile:
+        return QStringLiteral("smile.gif");
+    case FeedbackPicture::Sad:
+        return QStringLiteral("sad.gif");
+    }
+    Q_UNREACHABLE();
+}
+
+QPixmap load(const QString &path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        qCWarning(lcPictures).noquote()
+            << QStringLiteral("Cannot show the picture %1: %2").arg(path, reader.errorString());
+        return {};
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace FeedbackPictures
