@@ -1,6 +1,7 @@
 #include "frmMultiiplication.h"
 #include "ui_frmMultiiplication.h"
 
+#include "AnswerJudge.h"
 #include "Fonts.h"
 #include "HighScoreBook.h"
 #include "HighScoreDialogs.h"
@@ -215,12 +216,36 @@ void frmMultiiplication::showFeedbackPicture(FeedbackPicture picture)
 
 void frmMultiiplication::cmdAnswer_Click(int Index)
 {
-    Q_UNUSED(Index);
+    switch (AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text())) {
+    case AnswerOutcome::Wrong:
+        showFeedbackPicture(FeedbackPicture::Sad);
+        return;
+    case AnswerOutcome::Right:
+        ShowNextQuestion();
+        break;
+    case AnswerOutcome::LastRight:
+        finishQuiz();
+        break;
+    }
+    showFeedbackPicture(FeedbackPicture::Smile);
+}
+
+// The final counts stay on screen while the closing sound plays; the name
+// prompt of a best time comes only after it, then the quiz stops.
+void frmMultiiplication::finishQuiz()
+{
+    m_quiz.dtEndTime = m_services.clock->currentSecond();
+    Timer1.stop();
+    Timer1_Timer();
+    repaint();
+    PlaySound(m_services.mediaFile(QStringLiteral("0.wav")), true);
+    CheckHighScore();
+    cmdStartStop_Click();
 }
 
 void frmMultiiplication::Timer1_Timer()
 {
-    const qint64 elapsed = m_services.clock->currentSecond() - m_quiz.dtStartTime;
+    const qint64 elapsed = AnswerJudge::shownSeconds(m_quiz, m_services.clock->currentSecond());
     ui->lblWrongAnswers->setText(NumberText::decimal(m_quiz.intWrongAnswers));
     ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
     ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")

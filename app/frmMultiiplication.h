@@ -58,6 +58,7 @@ private:
     void BuildQuestionList();
     void ShowNextQuestion();
 
+    void finishQuiz();
     void startQuiz();
     void stopQuiz();
     void showStartPanel();

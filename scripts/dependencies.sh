@@ -7,6 +7,7 @@ TABULON_PACKAGES=(
     libsndfile1-dev
     librsvg2-bin
     fonts-liberation2
+    faketime
     pulseaudio pulseaudio-utils
     xvfb xauth
     dpkg-dev file
