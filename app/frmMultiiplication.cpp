@@ -8,8 +8,8 @@
 #include "NumberText.h"
 #include "ProgramIcon.h"
 #include "QuestionList.h"
-#include "frmAbout.h"
 #include "SoundPlayer.h"
+#include "frmAbout.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
@@ -67,10 +67,9 @@ void frmMultiiplication::applyFonts()
 {
     setFont(Fonts::interfaceFont(WindowFontPoints));
     const QFont bold = Fonts::interfaceFont(WindowFontPoints, true);
-    for (QWidget *w : {static_cast<QWidget *>(ui->Text1), static_cast<QWidget *>(ui->lblTimeTaken),
-                       static_cast<QWidget *>(ui->lblNoOfQuestion),
-                       static_cast<QWidget *>(ui->lblWrongAnswers),
-                       static_cast<QWidget *>(ui->Label5)})
+    const std::initializer_list<QWidget *> boldControls{
+        ui->Text1, ui->lblTimeTaken, ui->lblNoOfQuestion, ui->lblWrongAnswers, ui->Label5};
+    for (QWidget *w : boldControls)
         w->setFont(bold);
     ui->cmbNumber->setFont(Fonts::numberFont(WindowFontPoints));
     for (QWidget *w : {ui->lblFirstNumber, ui->lblSecondNumber, ui->lblSign})
