@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Installs Tabulon into a temporary prefix, moves the tree elsewhere, starts
 the installed program through bin/tabulon from an unrelated directory under a
-private X server, plays a few answers with real mouse clicks and checks that
-the faces shown are the pictures of the install tree.
+private X server (and the test run's private sound server), starts a quiz
+with the keyboard, plays a few answers with real mouse clicks, checks that
+the faces shown are the pictures of the install tree, and ends the program
+with Alt+E.
 
 usage: installed_program.py BUILD_DIR SOURCE_DIR
 """
@@ -24,7 +26,6 @@ WINDOW_TITLE = "Tabulon 1.1"
 
 # Client-area pixel positions, from the main window's layout.
 TABLE_LIST = (274, 68)
-START_BUTTON = (48, 269)
 ANSWER_BUTTONS = ((123, 154), (202, 154), (280, 154))
 PICTURE_ORIGIN = (188, 188)
 
@@ -145,7 +146,7 @@ class Session:
 
     def environment(self):
         env = {key: value for key, value in os.environ.items()
-               if not key.startswith(("QT_", "XDG_", "PULSE_"))}
+               if not key.startswith(("QT_", "XDG_"))}
         runtime = os.path.join(self.work, "runtime")
         os.makedirs(runtime, mode=0o700)
         env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
@@ -218,7 +219,7 @@ def wait_for_face(session, faces, previous, patience):
 def play(session, faces):
     session.click(TABLE_LIST)
     session.xdotool("key", "--clearmodifiers", "Down", "Return")
-    session.click(START_BUTTON)
+    session.xdotool("key", "--clearmodifiers", "alt+s")
     time.sleep(0.3)
     check(shown_face(session.screenshot(), faces) is None,
           "a face shows before the first answer")
@@ -262,6 +263,12 @@ def main():
         session.start_display()
         session.start_program(os.path.join(moved, "bin", "tabulon"), elsewhere)
         play(session, faces)
+        session.xdotool("key", "--clearmodifiers", "alt+e")
+        try:
+            status = session.program.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            fail("Alt+E did not end the program")
+        check(status == 0, "the program ended with status %d" % status)
     finally:
         session.stop()
         shutil.rmtree(work, ignore_errors=True)
