@@ -8,12 +8,14 @@
 #include "NumberText.h"
 #include "ProgramIcon.h"
 #include "QuestionList.h"
+#include "QuizAnnouncer.h"
 #include "frmAbout.h"
 #include "SoundPlayer.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -57,6 +59,10 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     ui->Text1->setPalette(printed);
 
     applyFonts();
+    m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_quiz);
+    // Styles draw the focus frame only after the keyboard has moved the
+    // focus; a child playing with the keys must see it from the start.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     connectControls();
     Form_Load();
 }
@@ -87,6 +93,20 @@ void frmMultiiplication::connectControls()
     connect(ui->cmdHighScores, &QPushButton::clicked, this, &frmMultiiplication::cmdHighScores_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
+    connectAnswerKeys();
+}
+
+// Keys 1 to 3, on the top row or the keypad, answer with the buttons in
+// order. The shortcuts belong to the question panel, so they act only while
+// it is in front (a quiz runs) and the window is active (no dialog is open).
+void frmMultiiplication::connectAnswerKeys()
+{
+    for (int id = 1; id <= 3; ++id) {
+        const auto digit = Qt::Key(Qt::Key_0 + id);
+        auto *key = new QShortcut(ui->fraQuestion);
+        key->setKeys({QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)});
+        connect(key, &QShortcut::activated, cmdAnswer->button(id), &QAbstractButton::click);
+    }
 }
 
 QComboBox *frmMultiiplication::tableList() const
@@ -188,6 +208,7 @@ void frmMultiiplication::ShowNextQuestion()
     ui->lblSecondNumber->setText(captions->secondNumber);
     for (int i = 0; i < 3; ++i)
         cmdAnswer->button(i + 1)->setText(captions->answers[i]);
+    m_announcer->questionShown();
 }
 
 qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
@@ -216,7 +237,9 @@ void frmMultiiplication::showFeedbackPicture(FeedbackPicture picture)
 
 void frmMultiiplication::cmdAnswer_Click(int Index)
 {
-    switch (AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text())) {
+    const AnswerOutcome outcome = AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text());
+    m_announcer->answered(outcome);
+    switch (outcome) {
     case AnswerOutcome::Wrong:
         showFeedbackPicture(FeedbackPicture::Sad);
         return;
@@ -237,6 +260,7 @@ void frmMultiiplication::finishQuiz()
     m_quiz.dtEndTime = m_services.clock->currentSecond();
     Timer1.stop();
     Timer1_Timer();
+    m_announcer->finished();
     repaint();
     PlaySound(m_services.mediaFile(QStringLiteral("0.wav")), true);
     CheckHighScore();
@@ -250,6 +274,7 @@ void frmMultiiplication::Timer1_Timer()
     ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
     ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")
                                  + NumberText::decimal(m_quiz.intTotalQuestions));
+    m_announcer->countersShown(elapsed);
 }
 
 void frmMultiiplication::cmdExit_Click()

@@ -10,6 +10,7 @@ TABULON_PACKAGES=(
     faketime
     pulseaudio pulseaudio-utils
     xvfb xauth
+    dbus at-spi2-core python3-pyatspi
 )
 
 tabulon_install_dependencies() {
