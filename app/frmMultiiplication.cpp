@@ -232,7 +232,7 @@ void frmMultiiplication::PlaySound(const QString &strWavPath, bool blnWaitUntilF
 void frmMultiiplication::showFeedbackPicture(FeedbackPicture picture)
 {
     const QString path = m_services.mediaFile(FeedbackPictures::fileName(picture));
-    ui->Picture1->setPixmap(FeedbackPictures::load(path));
+    ui->Picture1->setPixmap(FeedbackPictures::load(path, devicePixelRatio()));
 }
 
 void frmMultiiplication::cmdAnswer_Click(int Index)
