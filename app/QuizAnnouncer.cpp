@@ -10,6 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString StartStopHint = u"Starts a quiz with the chosen table, or stops the one running"_s;
+
 // Marks a widget that only draws part of what another control already says.
 constexpr char DecorationProperty[] = "tabulonDecoration";
 
@@ -48,6 +50,16 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+// An interface made before the mark is dropped, so that the next one comes
+// from the factory.
+void markDecoration(QWidget *widget)
+{
+    widget->setProperty(DecorationProperty, true);
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+    if (made && !dynamic_cast<DecorationAccessible *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void setName(QWidget *widget, const QString &name)
 {
     if (widget->accessibleName() != name)
@@ -80,7 +92,7 @@ void QuizAnnouncer::nameControls()
     // The question is read from the first factor's label; the sign, the
     // second factor and the counters' captions add nothing to it.
     for (QWidget *w : {m_ui.lblSign, m_ui.lblSecondNumber, m_ui.Label1, m_ui.Label2, m_ui.Label3})
-        w->setProperty(DecorationProperty, true);
+        markDecoration(w);
     m_ui.lblFirstNumber->setAccessibleDescription(u"Question"_s);
 
     m_ui.Label4->setBuddy(m_ui.cmbNumber);
@@ -91,19 +103,22 @@ void QuizAnnouncer::nameControls()
     m_ui.cmdAbout->setAccessibleDescription(u"Shows who made Tabulon"_s);
     m_ui.cmdExit->setAccessibleDescription(u"Ends the game"_s);
     m_ui.Picture1->setAccessibleDescription(u"How the last answer was"_s);
-    describeButtons();
+    m_ui.cmdStartStop->setAccessibleDescription(StartStopHint);
+    describeAnswerButtons();
 }
 
 // A question shown before any right answer opens a new quiz, which starts
-// with nothing announced.
+// with nothing announced and forgets how the last one ended.
 void QuizAnnouncer::questionShown()
 {
     m_question = u"%1 times %2"_s.arg(NumberText::decimal(m_quiz.intFirstNumber),
                                       NumberText::decimal(m_quiz.intSecondNumber));
     setName(m_ui.lblFirstNumber, m_question);
-    if (m_quiz.intQuestionNo == 0)
+    if (m_quiz.intQuestionNo == 0) {
         m_status.clear();
-    describeButtons();
+        setDescription(m_ui.cmdStartStop, StartStopHint);
+    }
+    describeAnswerButtons();
 }
 
 void QuizAnnouncer::countersShown(qint64 elapsedSeconds)
@@ -122,19 +137,21 @@ void QuizAnnouncer::answered(AnswerOutcome outcome)
     m_status = outcome == AnswerOutcome::Wrong ? u"Wrong, try again"_s : u"Right"_s;
     setName(m_ui.Picture1, m_status);
     if (outcome == AnswerOutcome::Wrong)
-        describeButtons();
+        describeAnswerButtons();
 }
 
 void QuizAnnouncer::finished()
 {
     const qint64 seconds = AnswerJudge::shownSeconds(m_quiz, m_quiz.dtEndTime);
     m_status = u"Quiz finished in "_s + secondsText(seconds);
-    describeButtons();
+    describeAnswerButtons();
+    // The focus goes to Start when the quiz stops; it says so again there.
+    setDescription(m_ui.cmdStartStop, m_status + u". "_s + StartStopHint);
 }
 
 // The status goes first, so that it is what a screen reader says at once
 // about the focused button.
-void QuizAnnouncer::describeButtons()
+void QuizAnnouncer::describeAnswerButtons()
 {
     const QString prefix = m_status.isEmpty() ? QString() : m_status + u". "_s;
     const QList<QWidget *> answers{m_ui.cmdAnswer_1, m_ui.cmdAnswer_2, m_ui.cmdAnswer_3};
@@ -142,6 +159,4 @@ void QuizAnnouncer::describeButtons()
         const QString key = u"Key "_s + NumberText::decimal(i + 1);
         setDescription(answers[i], prefix + (m_question.isEmpty() ? key : m_question + u". "_s + key));
     }
-    setDescription(m_ui.cmdStartStop,
-                   prefix + u"Starts a quiz with the chosen table, or stops the one running"_s);
 }

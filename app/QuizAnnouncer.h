@@ -28,7 +28,7 @@ public:
 
 private:
     void nameControls();
-    void describeButtons();
+    void describeAnswerButtons();
 
     const Ui::frmMultiiplication &m_ui;
     const QuizState &m_quiz;

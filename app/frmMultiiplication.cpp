@@ -60,9 +60,6 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
 
     applyFonts();
     m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_quiz);
-    // Styles draw the focus frame only after the keyboard has moved the
-    // focus; a child playing with the keys must see it from the start.
-    setAttribute(Qt::WA_KeyboardFocusChange);
     connectControls();
     Form_Load();
 }
@@ -127,6 +124,9 @@ void frmMultiiplication::showEvent(QShowEvent *event)
             move(s->availableGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
+    // Styles draw the focus frame only once the keyboard has moved the focus,
+    // which keys 1 to 3 never do; showing a window forgets that it has.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmMultiiplication::Form_Load()
