@@ -58,6 +58,8 @@ frmAbout::frmAbout(QWidget *mainWindow)
     setFixedSize(size());
     applyFontsAndColours();
     connectControls();
+    ui->Picture1->setAccessibleName(QStringLiteral("Maker's logo"));
+    ui->Picture1->setAccessibleDescription(QStringLiteral("A click opens the product's web page"));
 }
 
 frmAbout::~frmAbout() = default;

@@ -8,12 +8,14 @@
 #include "NumberText.h"
 #include "ProgramIcon.h"
 #include "QuestionList.h"
+#include "QuizAnnouncer.h"
 #include "SoundPlayer.h"
 #include "frmAbout.h"
 
 #include <QButtonGroup>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -57,6 +59,7 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     ui->Text1->setPalette(printed);
 
     applyFonts();
+    m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_quiz);
     connectControls();
     Form_Load();
 }
@@ -86,6 +89,20 @@ void frmMultiiplication::connectControls()
     connect(ui->cmdHighScores, &QPushButton::clicked, this, &frmMultiiplication::cmdHighScores_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
+    connectAnswerKeys();
+}
+
+// Keys 1 to 3, on the top row or the keypad, answer with the buttons in
+// order. The shortcuts belong to the question panel, so they act only while
+// it is in front (a quiz runs) and the window is active (no dialog is open).
+void frmMultiiplication::connectAnswerKeys()
+{
+    for (int id = 1; id <= 3; ++id) {
+        const auto digit = Qt::Key(Qt::Key_0 + id);
+        auto *key = new QShortcut(ui->fraQuestion);
+        key->setKeys({QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)});
+        connect(key, &QShortcut::activated, cmdAnswer->button(id), &QAbstractButton::click);
+    }
 }
 
 QComboBox *frmMultiiplication::tableList() const
@@ -106,6 +123,9 @@ void frmMultiiplication::showEvent(QShowEvent *event)
             move(s->availableGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
+    // Styles draw the focus frame only once the keyboard has moved the focus,
+    // which keys 1 to 3 never do; showing a window forgets that it has.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmMultiiplication::Form_Load()
@@ -187,6 +207,7 @@ void frmMultiiplication::ShowNextQuestion()
     ui->lblSecondNumber->setText(captions->secondNumber);
     for (int i = 0; i < 3; ++i)
         cmdAnswer->button(i + 1)->setText(captions->answers[i]);
+    m_announcer->questionShown();
 }
 
 qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
@@ -210,12 +231,18 @@ void frmMultiiplication::PlaySound(const QString &strWavPath, bool blnWaitUntilF
 void frmMultiiplication::showFeedbackPicture(FeedbackPicture picture)
 {
     const QString path = m_services.mediaFile(FeedbackPictures::fileName(picture));
-    ui->Picture1->setPixmap(FeedbackPictures::load(path));
+    ui->Picture1->setPixmap(FeedbackPictures::load(path, devicePixelRatio()));
 }
 
 void frmMultiiplication::cmdAnswer_Click(int Index)
 {
-    switch (AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text())) {
+    // A press that arrives while the quiz is ending (an assistive tool's
+    // action during the closing sound) has no question left to answer.
+    if (!m_quiz.blnStarted || m_quiz.intQuestionNo >= m_quiz.intTotalQuestions)
+        return;
+    const AnswerOutcome outcome = AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text());
+    m_announcer->answered(outcome);
+    switch (outcome) {
     case AnswerOutcome::Wrong:
         showFeedbackPicture(FeedbackPicture::Sad);
         return;
@@ -236,6 +263,7 @@ void frmMultiiplication::finishQuiz()
     m_quiz.dtEndTime = m_services.clock->currentSecond();
     Timer1.stop();
     Timer1_Timer();
+    m_announcer->finished();
     repaint();
     PlaySound(m_services.mediaFile(QStringLiteral("0.wav")), true);
     CheckHighScore();
@@ -249,6 +277,7 @@ void frmMultiiplication::Timer1_Timer()
     ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
     ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")
                                  + NumberText::decimal(m_quiz.intTotalQuestions));
+    m_announcer->countersShown(elapsed);
 }
 
 void frmMultiiplication::cmdExit_Click()

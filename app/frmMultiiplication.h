@@ -14,6 +14,7 @@ class QButtonGroup;
 class QComboBox;
 class QPushButton;
 class frmAbout;
+class QuizAnnouncer;
 class SoundPlayer;
 
 namespace Ui {
@@ -65,6 +66,7 @@ private:
     void showQuestionPanel();
     void applyFonts();
     void connectControls();
+    void connectAnswerKeys();
 
     std::unique_ptr<Ui::frmMultiiplication> ui;
     QButtonGroup *cmdAnswer;
@@ -75,4 +77,5 @@ private:
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_centred = false;
     std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<QuizAnnouncer> m_announcer;
 };

@@ -1,5 +1,7 @@
 #include "FeedbackPicture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
 
@@ -22,8 +24,17 @@ QString fileName(FeedbackPicture picture)
     Q_UNREACHABLE();
 }
 
-QPixmap load(const QString &path)
+QPixmap load(const QString &path, qreal devicePixelRatio)
 {
+    constexpr qreal SharpRatio = 2;
+    if (devicePixelRatio > 1) {
+        const QFileInfo file(path);
+        QImage sharp(file.dir().filePath(file.completeBaseName() + QStringLiteral("@2x.png")));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(SharpRatio);
+            return QPixmap::fromImage(sharp);
+        }
+    }
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {

@@ -12,7 +12,9 @@ namespace FeedbackPictures {
 QString fileName(FeedbackPicture picture);
 
 // The picture in the file, read afresh; an empty pixmap and one warning
-// when the file is missing or can't be read as a picture.
-QPixmap load(const QString &path);
+// when the file is missing or can't be read as a picture. On a screen
+// denser than the layout's, "smile.gif" is read from "smile@2x.png"
+// beside it when that can be read, to be drawn sharp at the same size.
+QPixmap load(const QString &path, qreal devicePixelRatio = 1);
 
 } // namespace FeedbackPictures

@@ -13,6 +13,7 @@ TABULON_PACKAGES=(
     dpkg-dev file
     python3 python3-pil xdotool x11-apps
     desktop-file-utils appstream lintian
+    dbus at-spi2-core python3-pyatspi
 )
 
 tabulon_install_dependencies() {

@@ -18,6 +18,8 @@ EXPECTED_FILES = {
     "usr/share/tabulon/0.wav",
     "usr/share/tabulon/smile.gif",
     "usr/share/tabulon/sad.gif",
+    "usr/share/tabulon/smile@2x.png",
+    "usr/share/tabulon/sad@2x.png",
     "usr/share/applications/%s.desktop" % APP_ID,
     "usr/share/metainfo/%s.metainfo.xml" % APP_ID,
     "usr/share/icons/hicolor/scalable/apps/%s.svg" % APP_ID,
@@ -32,6 +34,8 @@ EXPECTED_LINKS = {
     "usr/libexec/tabulon/0.wav": "../../share/tabulon/0.wav",
     "usr/libexec/tabulon/smile.gif": "../../share/tabulon/smile.gif",
     "usr/libexec/tabulon/sad.gif": "../../share/tabulon/sad.gif",
+    "usr/libexec/tabulon/smile@2x.png": "../../share/tabulon/smile@2x.png",
+    "usr/libexec/tabulon/sad@2x.png": "../../share/tabulon/sad@2x.png",
 }
 
 # Packages the program needs at run time: the Qt libraries it links, found by
