@@ -14,7 +14,7 @@ class QButtonGroup;
 class QComboBox;
 class QPushButton;
 class frmAbout;
-class SoundPlayer;
+class SoundOutput;
 
 namespace Ui {
 class frmMultiiplication;
@@ -72,7 +72,7 @@ private:
     WindowServices m_services;
     QuestionDrawer m_drawer;
     QuizState m_quiz;
-    std::unique_ptr<SoundPlayer> m_sound;
+    std::unique_ptr<SoundOutput> m_sound;
     bool m_centred = false;
     std::unique_ptr<frmAbout> m_about;
 };
