@@ -30,6 +30,7 @@
 #include <xcb/xcb.h>
 
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +116,19 @@ void clickOn(QWidget *widget)
     QApplication::sendEvent(widget, &release);
 }
 
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+struct Answer
+{
+    double wallMs;
+    double cpuMs;
+};
+
 class Player
 {
 public:
@@ -154,25 +168,27 @@ public:
     }
 
     // Clicks the right answer; the time until the change it brings is on
-    // the screen, in milliseconds.
-    double answerRight()
+    // the screen, and the processor time the program's thread spent on it,
+    // in milliseconds.
+    Answer answerRight()
     {
         QAbstractButton *right = rightButton();
         const int paintsBefore = m_paints.total;
+        const double cpuBefore = threadCpuMs();
         QElapsedTimer clock;
         clock.start();
         clickOn(right);
         while (m_paints.total == paintsBefore)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         waitForXServer();
-        return double(clock.nsecsElapsed()) / 1e6;
+        return {double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore};
     }
 
     // Plays the running quiz to its end; the times of all but the last
     // answer, which closes the quiz instead of bringing a question.
-    std::vector<double> playToTheEnd()
+    std::vector<Answer> playToTheEnd()
     {
-        std::vector<double> times;
+        std::vector<Answer> times;
         while (quizLeft() > 1)
             times.push_back(answerRight());
         m_dialogs.start();
@@ -256,27 +272,34 @@ int measureLatency(frmMultiiplication &window, int rounds)
     player.startQuiz(1); // warm-up
     player.playToTheEnd();
 
-    std::vector<double> all, p50s, p99s, maxima;
+    std::vector<double> all, allCpu, p50s, p99s, maxima;
     for (int round = 0; round < rounds; ++round) {
-        std::vector<double> times;
+        std::vector<double> times, cpu;
         for (int table = 1; table <= FullTableIndex; ++table) {
             player.startQuiz(table);
-            const auto quiz = player.playToTheEnd();
-            times.insert(times.end(), quiz.begin(), quiz.end());
+            for (const Answer &a : player.playToTheEnd()) {
+                times.push_back(a.wallMs);
+                cpu.push_back(a.cpuMs);
+            }
         }
         const Percentiles p = percentiles(times);
-        std::printf("  round %d: %zu answers, click to painted ms: median %.2f, p99 %.2f, max %.2f\n",
-                    round + 1, times.size(), p.p50, p.p99, p.max);
+        const Percentiles c = percentiles(cpu);
+        std::printf("  round %d: %zu answers, click to painted ms: median %.2f, p99 %.2f, max %.2f"
+                    " (processor time: median %.2f, p99 %.2f, max %.2f)\n",
+                    round + 1, times.size(), p.p50, p.p99, p.max, c.p50, c.p99, c.max);
         p50s.push_back(p.p50);
         p99s.push_back(p.p99);
         maxima.push_back(p.max);
         all.insert(all.end(), times.begin(), times.end());
+        allCpu.insert(allCpu.end(), cpu.begin(), cpu.end());
     }
     const Percentiles p = percentiles(all);
+    const Percentiles c = percentiles(allCpu);
     std::printf("latency rounds=%d answers=%zu median_of_round_medians_ms=%.3f "
                 "median_of_round_p99_ms=%.3f median_of_round_max_ms=%.3f "
-                "all_median_ms=%.3f all_p99_ms=%.3f all_max_ms=%.3f\n",
-                rounds, all.size(), median(p50s), median(p99s), median(maxima), p.p50, p.p99, p.max);
+                "all_median_ms=%.3f all_p99_ms=%.3f all_max_ms=%.3f cpu_p99_ms=%.3f cpu_max_ms=%.3f\n",
+                rounds, all.size(), median(p50s), median(p99s), median(maxima), p.p50, p.p99, p.max,
+                c.p99, c.max);
     return 0;
 }
 
