@@ -15,7 +15,7 @@ if [ "$runs" -lt 5 ]; then
 fi
 
 source "$root/scripts/dependencies.sh"
-TABULON_PACKAGES+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb procps)
+TABULON_PACKAGES+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev)
 tabulon_install_dependencies
 
 build=${TABULON_BENCH_BUILD:-$root/build/bench}
