@@ -2,8 +2,8 @@
 # Builds Tabulon and its benchmarks in Release mode and prints every speed
 # and memory figure against its floor, measured in the same run:
 #   bench/run.sh [runs]
-# runs (at least 5, default 9) is how many measured runs each start-up,
-# memory and sound figure takes after its warm-up. The programs run on a
+# runs (at least 5, default 9) is how many measured runs each memory and
+# sound figure takes after its warm-up; start-up takes 2 x runs + 1. The programs run on a
 # private X server (Xvfb) and a private PulseAudio server with a null sink;
 # the user's own display and sound are left alone.
 set -euo pipefail
@@ -68,7 +68,8 @@ echo "$priority_note"
 
 echo
 echo "== 1. Start-up: process start to the main window mapped and painted"
-"$build/bench/startup_probe" --runs "$runs" --warmup 2 \
+# Start-ups are quick and their wall times the noisiest: twice the runs.
+"$build/bench/startup_probe" --runs $((2 * runs + 1)) --warmup 2 \
     floor="$build/bench/floor_window" tabulon="$build/tabulon" | tee "$work/startup.txt" | grep -v '^startup '
 floor_ms=$(grep '^startup name=floor ' "$work/startup.txt" | field painted_ms)
 game_ms=$(grep '^startup name=tabulon ' "$work/startup.txt" | field painted_ms)
