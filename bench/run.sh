@@ -15,7 +15,7 @@ if [ "$runs" -lt 5 ]; then
 fi
 
 source "$root/scripts/dependencies.sh"
-TABULON_PACKAGES+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev)
+TABULON_PACKAGES+=(libbenchmark-dev libxcb1-dev libxcb-damage0-dev dbus-daemon)
 tabulon_install_dependencies
 
 build=${TABULON_BENCH_BUILD:-$root/build/bench}
@@ -27,6 +27,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tabulon-bench.XXXXXX")
 xvfb_pid=
 cleanup() {
     tabulon_stop_sound_server 2>/dev/null || true
+    [ -s "$work/bus.pid" ] && kill "$(cat "$work/bus.pid")" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -52,6 +53,11 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
+# A desktop session has a session bus, which Qt's accessibility support
+# connects to at start-up; without one, every program would first try to
+# launch one, and wait for that.
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
+export DBUS_SESSION_BUS_ADDRESS="$(head -1 "$work/bus")"
 source "$root/scripts/sound-server.sh"
 tabulon_start_sound_server >/dev/null
 
