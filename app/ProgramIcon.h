@@ -2,5 +2,6 @@
 
 #include <QIcon>
 
-// The program icon at every size drawn from its SVG source at build time.
+// The window icon, at the sizes a window needs, drawn from the program's SVG
+// source at build time.
 QIcon programIcon();

@@ -9,7 +9,7 @@
 #include "ProgramIcon.h"
 #include "QuestionList.h"
 #include "QuizAnnouncer.h"
-#include "SoundPlayer.h"
+#include "SoundModule.h"
 #include "frmAbout.h"
 
 #include <QButtonGroup>
@@ -216,15 +216,15 @@ qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
 }
 
 // Plays a .wav file, waiting for its end or not. Without a sound output
-// nothing happens; the audio system is set up at the first call.
+// nothing happens; the sound module, and with it the audio system, is
+// loaded at the first call.
 void frmMultiiplication::PlaySound(const QString &strWavPath, bool blnWaitUntilFinish)
 {
-    if (SoundPlayer::outputDeviceCount() <= 0)
-        return;
     if (!m_sound)
-        m_sound = std::make_unique<SoundPlayer>();
-    m_sound->play(strWavPath, blnWaitUntilFinish ? SoundPlayer::Wait::UntilFinished
-                                                 : SoundPlayer::Wait::No);
+        m_sound = SoundModule::load();
+    if (!m_sound || m_sound->outputDeviceCount() <= 0)
+        return;
+    m_sound->play(strWavPath, blnWaitUntilFinish);
 }
 
 // A picture that can't be loaded leaves the box empty; the game goes on.

@@ -15,7 +15,7 @@ class QComboBox;
 class QPushButton;
 class frmAbout;
 class QuizAnnouncer;
-class SoundPlayer;
+class SoundOutput;
 
 namespace Ui {
 class frmMultiiplication;
@@ -74,7 +74,7 @@ private:
     WindowServices m_services;
     QuestionDrawer m_drawer;
     QuizState m_quiz;
-    std::unique_ptr<SoundPlayer> m_sound;
+    std::unique_ptr<SoundOutput> m_sound;
     bool m_centred = false;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<QuizAnnouncer> m_announcer;

@@ -91,8 +91,12 @@ int main(int argc, char *argv[])
         << "Time beyond the sound's length, ms, " << runs << " runs each:\n"
         << u"player"_s.leftJustified(28) << u"median"_s.rightJustified(10)
         << u"min"_s.rightJustified(10) << u"max"_s.rightJustified(10) << '\n';
-    printRow(out, u"PlaySound, synchronous"_s, summarise(ours));
-    printRow(out, u"paplay (process included)"_s, summarise(theirs));
+    const Summary oursSummary = summarise(ours);
+    const Summary theirsSummary = summarise(theirs);
+    printRow(out, u"PlaySound, synchronous"_s, oursSummary);
+    printRow(out, u"paplay (process included)"_s, theirsSummary);
+    out << "PlaySound against paplay, medians: "
+        << QString::number(oursSummary.median / theirsSummary.median, 'f', 2) << "x\n";
     out << "First synchronous PlaySound, which sets up audio: "
         << QString::number(firstCall.count(), 'f', 1) << " ms beyond the sound\n"
         << "Time a PlaySound without waiting takes to return, ms:\n";

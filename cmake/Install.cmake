@@ -13,6 +13,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # its own.
 set_target_properties(tabulon PROPERTIES INSTALL_RPATH "")
 install(TARGETS tabulon RUNTIME DESTINATION ${TABULON_PROGRAM_DIR})
+# Sound playback, loaded from beside the executable at the first sound.
+install(TARGETS tabulon_sound_module LIBRARY DESTINATION ${TABULON_PROGRAM_DIR})
 install(FILES ${TABULON_MEDIA} DESTINATION ${TABULON_DATA_DIR})
 
 # The links are made once here and installed as links.

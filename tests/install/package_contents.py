@@ -15,6 +15,7 @@ APP_ID = "example.tabulon.Tabulon"
 
 EXPECTED_FILES = {
     "usr/libexec/tabulon/tabulon",
+    "usr/libexec/tabulon/tabulon-sound.so",
     "usr/share/tabulon/0.wav",
     "usr/share/tabulon/smile.gif",
     "usr/share/tabulon/sad.gif",
@@ -87,7 +88,7 @@ def main():
             links[path] = target
         elif mode.startswith("-"):
             files.add(path)
-            if path.startswith("usr/libexec/") and not mode.startswith("-rwxr-xr-x"):
+            if path == "usr/libexec/tabulon/tabulon" and not mode.startswith("-rwxr-xr-x"):
                 problems.append("%s is not executable: %s" % (path, mode))
     for path in sorted(EXPECTED_FILES - files):
         problems.append("missing " + path)
