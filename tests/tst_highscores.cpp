@@ -1,199 +1,271 @@
-#include "HighScoreBook.h"
-#include "HighScoreListing.h"
-#include "HighScoreRules.h"
+#include "FakeClock.h"
+#include "ModalDialogs.h"
 #include "SettingsStore.h"
+#include "frmMultiiplication.h"
 
-#include <QFile>
-#include <QProcess>
+#include <QComboBox>
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-#include <optional>
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
-using HighScoreRules::Verdict;
 
+namespace {
+
+const QString NewBest = u"You have created a new High score|Enter Your Name"_s;
+const QString EqualBest = u"You have equaled with the High score|Enter Your Name"_s;
+
+// The left edge of each line's entry in a picture of the listing: the first
+// ink after a gap wider than any inside a label, in each band of rows with ink.
+QList<int> entryColumns(const QImage &image, int minimumGap)
+{
+    const auto ink = [&image](int left, int right, int top, int bottom) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return true;
+        return false;
+    };
+    const int width = image.width();
+    QList<int> columns;
+    for (int top = 0, bottom = 0; top < image.height(); top = bottom + 1) {
+        for (bottom = top; bottom < image.height() && ink(0, width, bottom, bottom + 1);)
+            ++bottom;
+        int x = 0;
+        for (int gap = -width; bottom > top && x < width && !(gap >= minimumGap && ink(x, x + 1, top, bottom)); ++x)
+            gap = ink(x, x + 1, top, bottom) ? 0 : gap + 1;
+        if (bottom > top)
+            columns << x;
+    }
+    return columns;
+}
+
+} // namespace
+
+// The high-score check and listing on the real main window, the dialogs
+// answered as a player would, the store in a file of the test's own.
 class tst_HighScores : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init();
-
-    void verdictOfAFinishedQuiz_data();
-    void verdictOfAFinishedQuiz();
-    void listingByteForByte_data();
-    void listingByteForByte();
-    void equalTimesCollectNamesUntilBeaten();
-    void betterTimeStoredMeanwhileIsKept();
-    void failedWriteIsReported();
-    void concurrentEqualTimesKeepEveryName();
+    void checkAsksStoresAndLists_data();
+    void checkAsksStoresAndLists();
+    void unwritableStoreIsReported_data();
+    void unwritableStoreIsReported();
+    void listingByteForByteAndLinedUp_data();
+    void listingByteForByteAndLinedUp();
 
 private:
-    void store(const QString &key, const QString &value);
-    QString stored(const QString &key) const;
+    void store(const QString &key, const QString &value)
+    {
+        QVERIFY(value.isNull() || settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, key, value));
+    }
+    QString stored(int table) const;
+    QStringList check(int table, qint64 seconds, const QString &name, const std::function<void()> &whileAsked = {});
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<SettingsStore> settings;
+    std::shared_ptr<FakeClock> clock;
+    std::shared_ptr<SettingsStore> settings;
+    std::unique_ptr<frmMultiiplication> window;
 };
 
 void tst_HighScores::init()
 {
     dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    settings = std::make_unique<SettingsStore>(dir->filePath(u"highscores.ini"_s));
+    clock = std::make_shared<FakeClock>();
+    settings = std::make_shared<SettingsStore>(dir->filePath(u"tabulon/highscores.ini"_s));
+    window = std::make_unique<frmMultiiplication>(WindowServices{clock, RandomNumbers(5), settings});
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
-void tst_HighScores::store(const QString &key, const QString &value)
+// The table's score and names as stored, "-" for a missing key.
+QString tst_HighScores::stored(int table) const
 {
-    QVERIFY(settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, key, value));
+    const auto value = [this](const QString &key) { return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, key, u"-"_s); };
+    return value(QString::number(table) + u"Score"_s) + u'|' + value(QString::number(table) + u"Name"_s);
 }
 
-QString tst_HighScores::stored(const QString &key) const
+// Checks a finished quiz: types the name into the input box (Cancel when it
+// is null) and presses OK in every message box, which must show its text as
+// plain text. Returns what each dialog showed, as "title|text".
+QStringList tst_HighScores::check(int table, qint64 seconds, const QString &name, const std::function<void()> &whileAsked)
 {
-    return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, key, u"(none)"_s);
+    window->tableList()->setCurrentIndex(table);
+    window->setQuizTimes(clock->now - seconds, clock->now);
+    QStringList shown;
+    ModalDialogs dialogs([&](QWidget *dialog) {
+        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            shown << input->windowTitle() + u'|' + input->labelText();
+            if (whileAsked)
+                whileAsked();
+            if (name.isNull())
+                return input->reject();
+            input->findChild<QLineEdit *>()->insert(name);
+            return input->accept();
+        }
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY(box);
+        shown << box->windowTitle() + u'|' + box->text();
+        QCOMPARE(box->findChild<QLabel *>(u"qt_msgbox_label"_s)->textFormat(), Qt::PlainText);
+        box->accept();
+    });
+    window->CheckHighScore();
+    return shown;
 }
 
-void tst_HighScores::verdictOfAFinishedQuiz_data()
+void tst_HighScores::checkAsksStoresAndLists_data()
 {
-    QTest::addColumn<QString>("storedScore");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QString>("before"); // score and names stored before the quiz, "-" for a missing key
     QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<Verdict>("verdict");
-    QTest::newRow("faster than 57") << u"57"_s << qint64(56) << Verdict::NewBest;
-    QTest::newRow("equal to 57") << u"57"_s << qint64(57) << Verdict::EqualBest;
-    QTest::newRow("slower than 57") << u"57"_s << qint64(58) << Verdict::NotBest;
-    QTest::newRow("nothing stored") << QString() << qint64(300) << Verdict::NewBest;
-    QTest::newRow("best 0 and 0 seconds") << u"0"_s << qint64(0) << Verdict::NewBest;
-    QTest::newRow("score abc") << u"abc"_s << qint64(90) << Verdict::NewBest;
-    QTest::newRow("leading number read") << u" 57 sec"_s << qint64(57) << Verdict::EqualBest;
-    QTest::newRow("56.5 rounds to even 56") << u"56.5"_s << qint64(56) << Verdict::EqualBest;
-    QTest::newRow("57.5 rounds to even 58") << u"57.5"_s << qint64(58) << Verdict::EqualBest;
-    QTest::newRow("largest score") << u"32767"_s << qint64(32767) << Verdict::EqualBest;
-    // Stored scores that cannot be a time once crashed the check or locked
-    // the table for ever; they count as no best time.
-    QTest::newRow("negative score") << u"-5"_s << qint64(300) << Verdict::NewBest;
-    QTest::newRow("score beyond 16 bits") << u"40000"_s << qint64(300) << Verdict::NewBest;
-    QTest::newRow("score rounding beyond 16 bits") << u"32767.5"_s << qint64(300) << Verdict::NewBest;
-    QTest::newRow("score 1e400") << u"1e400"_s << qint64(300) << Verdict::NewBest;
-    // A quiz of more than nine hours once crashed the check; it is no best time.
-    QTest::newRow("quiz of 32768 s, nothing stored") << QString() << qint64(32768) << Verdict::NotBest;
-    QTest::newRow("quiz of 40000 s against 57") << u"57"_s << qint64(40000) << Verdict::NotBest;
+    QTest::addColumn<QString>("typed"); // null: Cancel
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("listed"); // a line of the listing shown after the check
+    const auto row = [](const char *tag, int table, const QString &before, qint64 seconds, const QString &typed,
+                        const QString &asked, const QString &after, const QString &entry) {
+        const QString label = table == 10 ? u"Table 1 to 9\t"_s : u"Table %1\t\t"_s.arg(table);
+        QTest::newRow(tag) << table << before << seconds << typed << asked << after
+                           << (entry.isEmpty() ? QString() : label + entry + u"\r\n"_s);
+    };
+    row("first quiz of table 2", 2, u"-|-"_s, 42, u"Bo"_s, NewBest, u"42|Bo"_s, u"Bo ( 42 sec )"_s);
+    row("56 beats 57", 3, u"57|Ann"_s, 56, u"Bo"_s, NewBest, u"56|Bo"_s, u"Bo ( 56 sec )"_s);
+    row("57 equals 57", 3, u"57|Ann"_s, 57, u"Bo"_s, EqualBest, u"57|Ann, Bo"_s, u"Ann, Bo ( 57 sec )"_s);
+    row("58 is slower than 57", 3, u"57|Ann"_s, 58, u"Bo"_s, {}, u"57|Ann"_s, {});
+    row("best 0 and 0 seconds", 4, u"0|Ann"_s, 0, u"Bo"_s, NewBest, u"0|Bo"_s, u"Bo ( 0 sec )"_s);
+    row("score abc", 4, u"abc|Ann"_s, 500, u"Bo"_s, NewBest, u"500|Bo"_s, u"Bo ( 500 sec )"_s);
+    row("56.5 rounds to even 56", 4, u"56.5|Ann"_s, 56, u"Bo"_s, EqualBest, u"56.5|Ann, Bo"_s, u"Ann, Bo ( 56.5 sec )"_s);
+    row("equal best, name key missing", 5, u"57|-"_s, 57, u"Bo"_s, EqualBest, u"57|, Bo"_s, u", Bo ( 57 sec )"_s);
+    // Stored scores that cannot be a time once crashed the check or locked the
+    // table for ever, and so did quizzes of more than nine hours.
+    row("negative score is no best", 5, u"-5|Ann"_s, 300, u"Bo"_s, NewBest, u"300|Bo"_s, u"Bo ( 300 sec )"_s);
+    row("score beyond 16 bits is no best", 6, u"40000|Ann"_s, 300, u"Bo"_s, NewBest, u"300|Bo"_s, u"Bo ( 300 sec )"_s);
+    row("quiz beyond 16 bits is no best", 6, u"-|-"_s, 40000, u"Bo"_s, {}, u"-|-"_s, {});
+    row("table 1 keeps no score", 1, u"99|One"_s, 5, u"Bo"_s, {}, u"99|One"_s, {});
+    row("1 to 9", 10, u"120|Ann"_s, 119, u"Bo"_s, NewBest, u"119|Bo"_s, u"Bo ( 119 sec )"_s);
+    row("new best, Cancel", 3, u"57|Ann"_s, 50, QString(), NewBest, u"57|Ann"_s, {});
+    row("equal best, OK with nothing typed", 3, u"57|Ann"_s, 57, u""_s, EqualBest, u"57|Ann"_s, {});
+    row("better time stored meanwhile", 7, u"57|Ann"_s, 50, u"Bo"_s, NewBest, u"40|Cy"_s, u"Cy ( 40 sec )"_s);
+    // A name is stored as typed and shown as stored, whatever it holds.
+    for (const QString &name : {u"<b>Ann</b> &amp; <a href=\"x\">Bo</a>"_s, u"Ann, Bo; Cy = Di"_s,
+                                uR"("Ann" 'Bo' \n \\ C:\x41\)"_s, u"[Quorvil] @Variant(x) %U0041 #;"_s, u"   "_s,
+                                u"Zoë Þór 日本語 العربية Ελένη"_s, u"😀 👍🏽 👩‍👩‍👧"_s, QString(5000, u'W') + u"<br>"_s})
+        row(qPrintable(u"name "_s + name.left(30)), 8, u"-|-"_s, 42, name, NewBest, u"42|"_s + name, name + u" ( 42 sec )"_s);
 }
 
-void tst_HighScores::verdictOfAFinishedQuiz()
+void tst_HighScores::checkAsksStoresAndLists()
 {
-    QFETCH(QString, storedScore);
+    QFETCH(int, table);
+    QFETCH(QString, before);
     QFETCH(qint64, seconds);
-    QFETCH(Verdict, verdict);
-    constexpr qint64 Start = 5000;
-    const qint16 best = HighScoreRules::storedBest(storedScore);
-    QCOMPARE(HighScoreRules::decide(HighScoreRules::quizSeconds(Start, Start + seconds), best), verdict);
+    QFETCH(QString, typed);
+    QFETCH(QString, asked);
+    QFETCH(QString, after);
+    QFETCH(QString, listed);
+    const QStringList stored = before.split(u'|');
+    store(QString::number(table) + u"Score"_s, stored[0] == u"-"_s ? QString() : stored[0]);
+    store(QString::number(table) + u"Name"_s, stored[1] == u"-"_s ? QString() : stored[1]);
+    // Another copy of the game may store a better time while the name is typed.
+    const auto anotherCopy = [this] {
+        store(u"7Score"_s, u"40"_s);
+        store(u"7Name"_s, u"Cy"_s);
+    };
+    const QStringList shown = check(table, seconds, typed, table == 7 ? anotherCopy : std::function<void()>());
+    QCOMPARE(shown.value(0), asked);
+    QCOMPARE(shown.size(), asked.isEmpty() ? 0 : listed.isEmpty() ? 1 : 2);
+    QVERIFY2(listed.isEmpty() || (shown[1].startsWith(u"Tabulon - High Scores|"_s) && shown[1].contains(listed)),
+             qPrintable(shown.join(u'\n')));
+    QCOMPARE(this->stored(table), after);
 }
 
-void tst_HighScores::listingByteForByte_data()
+void tst_HighScores::unwritableStoreIsReported_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    // All of them hold for root as well, which may write anywhere else.
+    QTest::newRow("a file where the folder should be") << u"file"_s;
+    QTest::newRow("a folder where the file should be") << u"folder"_s;
+    QTest::newRow("a full disk") << u"disk"_s;
+}
+
+void tst_HighScores::unwritableStoreIsReported()
+{
+    QFETCH(QString, obstacle);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    if (obstacle == u"file"_s) {
+        QVERIFY(QFile(dir->filePath(u"tabulon"_s)).open(QIODevice::WriteOnly));
+    } else if (obstacle == u"folder"_s) {
+        QVERIFY(QDir().mkpath(settings->filePath()));
+    } else {
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead of ending the process
+        rlimit limited = saved;
+        limited.rlim_cur = 16 * 1024;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    const QStringList shown = check(3, 42, obstacle == u"disk"_s ? QString(64 * 1024, u'B') : u"Ann"_s);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(shown.size(), 2); // and no listing that pretends the score was kept
+    QVERIFY2(shown[1].startsWith(u"Tabulon|The high score could not be saved.\n\n"_s), qPrintable(shown[1]));
+    // Values that could not be written must not be written later with others.
+    QVERIFY(obstacle != u"disk"_s || settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, u"4Score"_s, u"1"_s));
+    QCOMPARE(stored(3), u"-|-"_s);
+}
+
+void tst_HighScores::listingByteForByteAndLinedUp_data()
 {
     QTest::addColumn<QStringList>("keysAndValues");
     QTest::addColumn<QString>("listing");
     QTest::newRow("empty store") << QStringList()
-                                 << u"Table 2\t\t-\r\nTable 3\t\t-\r\nTable 4\t\t-\r\n"
-                                    u"Table 5\t\t-\r\nTable 6\t\t-\r\nTable 7\t\t-\r\n"
-                                    u"Table 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t-\r\n"_s;
+                                 << u"Table 2\t\t-\r\nTable 3\t\t-\r\nTable 4\t\t-\r\nTable 5\t\t-\r\nTable 6\t\t-\r\n"
+                                    u"Table 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t-\r\n"_s;
     QTest::newRow("mixed store")
-        << QStringList{u"3Score"_s, u"57"_s,   u"3Name"_s,  u"Ann"_s,  u"10Score"_s, u"120"_s,
-                       u"10Name"_s, u"Bo, Cy"_s, u"1Score"_s, u"5"_s,  u"1Name"_s, u"One"_s,
-                       u"4Score"_s, u"33"_s,   u"5Name"_s,  u"Di"_s,   u"6Score"_s, u"abc"_s,
-                       u"6Name"_s,  u"Ed"_s,   u"7Score"_s, u""_s,     u"7Name"_s,  u"Fy"_s}
-        << u"Table 2\t\t-\r\nTable 3\t\tAnn ( 57 sec )\r\nTable 4\t\t-\r\n"
-           u"Table 5\t\t-\r\nTable 6\t\tEd ( abc sec )\r\nTable 7\t\t-\r\n"
-           u"Table 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\tBo, Cy ( 120 sec )\r\n"_s;
+        << QStringList{u"3Score"_s, u"57"_s, u"3Name"_s, u"Ann"_s, u"10Score"_s, u"120"_s, u"10Name"_s, u"Bo, Cy"_s,
+                       u"1Score"_s, u"5"_s, u"1Name"_s, u"One"_s, u"4Score"_s, u"33"_s, u"5Name"_s, u"Di"_s,
+                       u"6Score"_s, u"abc"_s, u"6Name"_s, u"Ed"_s, u"7Score"_s, u""_s, u"7Name"_s, u"Fy"_s}
+        << u"Table 2\t\t-\r\nTable 3\t\tAnn ( 57 sec )\r\nTable 4\t\t-\r\nTable 5\t\t-\r\nTable 6\t\tEd ( abc sec )\r\n"
+           u"Table 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\tBo, Cy ( 120 sec )\r\n"_s;
 }
 
-void tst_HighScores::listingByteForByte()
+// Shown during a quiz, whose clock goes on; "Table 1 to 9" has one tab where
+// the other labels have two, and on screen every entry still starts in the
+// same column.
+void tst_HighScores::listingByteForByteAndLinedUp()
 {
     QFETCH(QStringList, keysAndValues);
     QFETCH(QString, listing);
     for (qsizetype i = 0; i + 1 < keysAndValues.size(); i += 2)
-        store(keysAndValues.at(i), keysAndValues.at(i + 1));
-    QCOMPARE(HighScoreBook(*settings).listing(), listing);
+        store(keysAndValues[i], keysAndValues[i + 1]);
+    window->tableList()->setCurrentIndex(2);
+    window->cmdStartStop_Click();
+    QString shown;
+    QList<int> columns;
+    ModalDialogs dialogs([&](QWidget *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY(box);
+        shown = u"%1|%2|%3|"_s.arg(box->windowTitle()).arg(box->icon()).arg(box->standardButtons()) + box->text();
+        auto *text = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
+        columns = entryColumns(text->grab().toImage(), 2 * text->fontMetrics().horizontalAdvance(u' ') + 2);
+        clock->advance(7);
+        box->accept();
+    });
+    QTest::mouseClick(window->findChild<QWidget *>(u"cmdHighScores"_s), Qt::LeftButton);
+    QCOMPARE(shown, u"Tabulon - High Scores|%1|%2|"_s.arg(QMessageBox::NoIcon).arg(QMessageBox::Ok) + listing);
+    QCOMPARE(columns.size(), 9);
+    QVERIFY2(std::ranges::max(columns) - std::ranges::min(columns) <= 1, qPrintable(QString::number(columns.first())));
+    window->Timer1_Timer();
+    QCOMPARE(window->findChild<QLabel *>(u"lblTimeTaken"_s)->text(), u"7 sec"_s);
 }
 
-void tst_HighScores::equalTimesCollectNamesUntilBeaten()
-{
-    HighScoreBook book(*settings);
-    QCOMPARE(book.record(3, 57, u"Ann"_s), HighScoreBook::Recorded::Stored);
-    QCOMPARE(book.record(3, 57, u"Bo"_s), HighScoreBook::Recorded::Stored);
-    QCOMPARE(book.record(3, 57, u"Cy"_s), HighScoreBook::Recorded::Stored);
-    QCOMPARE(stored(u"3Score"_s), u"57"_s);
-    QCOMPARE(stored(u"3Name"_s), u"Ann, Bo, Cy"_s);
-    QCOMPARE(book.record(3, 58, u"Zed"_s), HighScoreBook::Recorded::NotBest);
-    QCOMPARE(book.record(3, 50, u"Di"_s), HighScoreBook::Recorded::Stored);
-    QCOMPARE(stored(u"3Score"_s), u"50"_s);
-    QCOMPARE(stored(u"3Name"_s), u"Di"_s);
-    QCOMPARE(stored(u"4Score"_s), u"(none)"_s);
-    QCOMPARE(book.best(3), qint16(50));
-}
-
-// The store is read again before writing: a better time stored by another
-// copy while this player typed a name is not overwritten by a worse one.
-void tst_HighScores::betterTimeStoredMeanwhileIsKept()
-{
-    store(u"3Score"_s, u"57"_s);
-    store(u"3Name"_s, u"Ann"_s);
-    HighScoreBook book(*settings);
-    QCOMPARE(book.best(3), qint16(57));
-
-    SettingsStore otherCopy(settings->filePath());
-    QVERIFY(HighScoreBook(otherCopy).record(3, 40, u"Cy"_s) == HighScoreBook::Recorded::Stored);
-    QCOMPARE(book.record(3, 50, u"Bo"_s), HighScoreBook::Recorded::NotBest);
-    QCOMPARE(stored(u"3Score"_s), u"40"_s);
-    QCOMPARE(stored(u"3Name"_s), u"Cy"_s);
-}
-
-void tst_HighScores::failedWriteIsReported()
-{
-    QFile blocker(dir->filePath(u"blocker"_s));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    SettingsStore blocked(dir->filePath(u"blocker/highscores.ini"_s));
-    HighScoreBook book(blocked);
-    QCOMPARE(book.record(3, 57, u"Ann"_s), HighScoreBook::Recorded::Failed);
-    QVERIFY(!book.errorString().isEmpty());
-    QCOMPARE(book.best(3), qint16(0));
-}
-
-// Copies of the game that finish with the same best time at the same moment
-// each add their name; none is lost to another's write.
-void tst_HighScores::concurrentEqualTimesKeepEveryName()
-{
-    constexpr int Copies = 12;
-    store(u"3Score"_s, u"57"_s);
-    store(u"3Name"_s, u"Ann"_s);
-    const QString go = dir->filePath(u"go"_s);
-    std::vector<std::unique_ptr<QProcess>> copies;
-    QStringList expected{u"Ann"_s};
-    for (int i = 0; i < Copies; ++i) {
-        const QString name = u"Player %1"_s.arg(i);
-        expected << name;
-        auto copy = std::make_unique<QProcess>();
-        copy->start(QStringLiteral(SCOREWRITER),
-                    {u"record"_s, settings->filePath(), u"3"_s, u"57"_s, name, go});
-        QVERIFY(copy->waitForStarted());
-        copies.push_back(std::move(copy));
-    }
-    QFile(go).open(QIODevice::WriteOnly); // all start writing now
-    for (const auto &copy : copies) {
-        QVERIFY(copy->waitForFinished(60000));
-        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy->exitCode(), 0);
-    }
-
-    QStringList names = stored(u"3Name"_s).split(u", "_s);
-    QCOMPARE(names.size(), Copies + 1);
-    names.sort();
-    expected.sort();
-    QCOMPARE(names, expected);
-    QCOMPARE(stored(u"3Score"_s), u"57"_s);
-}
-
-QTEST_GUILESS_MAIN(tst_HighScores)
+QTEST_MAIN(tst_HighScores)
 #include "tst_highscores.moc"

@@ -16,51 +16,38 @@ class tst_WallClock : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init() { shiftWallClock(0); }
     void quizTimeIgnoresWallClockJumps_data();
     void quizTimeIgnoresWallClockJumps();
 
 private:
-    void shiftWallClock(qint64 seconds);
+    void shiftWallClock(qint64 seconds)
+    {
+        QFile file(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
+        QVERIFY2(file.open(QIODevice::WriteOnly), "no wall-clock shift file");
+        file.write((seconds < 0 ? "" : "+") + QByteArray::number(seconds) + '\n');
+    }
 };
-
-void tst_WallClock::init()
-{
-    shiftWallClock(0);
-}
-
-void tst_WallClock::shiftWallClock(qint64 seconds)
-{
-    QFile file(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "no wall-clock shift file");
-    file.write((seconds < 0 ? "" : "+") + QByteArray::number(seconds) + '\n');
-}
 
 void tst_WallClock::quizTimeIgnoresWallClockJumps_data()
 {
     QTest::addColumn<qint64>("jump");
     QTest::newRow("forward an hour") << qint64(3600);
-    QTest::newRow("back an hour") << qint64(-3600);
     QTest::newRow("back a day") << qint64(-86400);
 }
 
 void tst_WallClock::quizTimeIgnoresWallClockJumps()
 {
     QFETCH(qint64, jump);
-
     frmMultiiplication window;
     window.show();
     window.tableList()->setCurrentIndex(3);
     window.cmdStartStop_Click();
-
     const qint64 wallBefore = QDateTime::currentSecsSinceEpoch();
     shiftWallClock(jump);
-    const qint64 wallAfter = QDateTime::currentSecsSinceEpoch();
-    QVERIFY2(qAbs(wallAfter - wallBefore - jump) <= 2, "the wall clock did not move");
-
+    QVERIFY2(qAbs(QDateTime::currentSecsSinceEpoch() - wallBefore - jump) <= 2, "the wall clock did not move");
     QTest::qWait(1300);
-    auto *timeTaken = window.findChild<QLabel *>(u"lblTimeTaken"_s);
-    QVERIFY(timeTaken->text() == u"1 sec"_s || timeTaken->text() == u"2 sec"_s);
+    QVERIFY(QStringList({u"1 sec"_s, u"2 sec"_s}).contains(window.findChild<QLabel *>(u"lblTimeTaken"_s)->text()));
 }
 
 QTEST_MAIN(tst_WallClock)
