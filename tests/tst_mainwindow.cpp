@@ -1,18 +1,29 @@
 #include "FakeClock.h"
 #include "ModalDialogs.h"
+#include "SoundFile.h"
 #include "frmMultiiplication.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAudioDevice>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
+// The main window driven as a player drives it: its layout, starting and
+// stopping, whole quizzes answered by reading the question and clicking the
+// button that shows the product, and ending the program.
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -23,27 +34,63 @@ private Q_SLOTS:
     void controlFollowsTheLayoutTable();
     void windowIsFixedWithTitleIconAndTableList();
     void tabOrderFollowsTheLayoutTable();
-    void startAndStop_data();
     void startAndStop();
-    void keyboardNeverReachesTheCoveredPanel();
+    void playsAWholeQuizToItsEnd_data();
+    void playsAWholeQuizToItsEnd();
+    void playsByKeyboardAlone();
+    void unreadablePictureLeavesTheBoxEmpty();
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
 
 private:
     template<typename T = QWidget>
-    T *control(const QString &name) const { return window->findChild<T *>(name); }
+    T *control(QAnyStringView name) const { return window->findChild<T *>(name.toString()); }
+    QString text(QAnyStringView name) const { return control<QLabel>(name)->text(); }
+    QString counters() const { return text("lblWrongAnswers") + u'|' + text("lblTimeTaken") + u'|' + text("lblNoOfQuestion"); }
+    QString stored(const QString &key) const { return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, key, {}); }
+    void start(int table)
+    {
+        window->tableList()->setCurrentIndex(table);
+        QTest::mouseClick(control("cmdStartStop"), Qt::LeftButton);
+    }
+    int productButton() const;
+    bool pictureIs(const QString &fileName) const;
 
+    QTemporaryDir dir;
+    QString mediaDir;
     std::shared_ptr<FakeClock> clock;
+    std::shared_ptr<SettingsStore> settings;
     std::unique_ptr<frmMultiiplication> window;
 };
 
 void tst_MainWindow::init()
 {
+    mediaDir = QStringLiteral(TABULON_MEDIA_DIR);
     clock = std::make_shared<FakeClock>();
-    window = std::make_unique<frmMultiiplication>(WindowServices{clock, RandomNumbers(17)});
+    QFile::remove(dir.filePath(u"highscores.ini"_s));
+    settings = std::make_shared<SettingsStore>(dir.filePath(u"highscores.ini"_s));
+    const auto mediaFile = [this](const QString &name) { return mediaDir + u'/' + name; };
+    window = std::make_unique<frmMultiiplication>(WindowServices{clock, RandomNumbers(17), settings, mediaFile});
     window->show();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+// Worked out from the screen alone, as a player would.
+int tst_MainWindow::productButton() const
+{
+    const int product = text("lblFirstNumber").toInt() * text("lblSecondNumber").toInt();
+    for (int i = 1; i <= 3; ++i)
+        if (window->answerButton(i)->text().toInt() == product)
+            return i;
+    return 0;
+}
+
+bool tst_MainWindow::pictureIs(const QString &fileName) const
+{
+    const auto argb = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
+    const QImage expected(mediaDir + u'/' + fileName);
+    return !expected.isNull() && argb(control<QLabel>("Picture1")->pixmap().toImage()) == argb(expected);
 }
 
 void tst_MainWindow::controlFollowsTheLayoutTable_data()
@@ -93,7 +140,7 @@ void tst_MainWindow::controlFollowsTheLayoutTable()
     QFETCH(QString, parentName);
     QFETCH(QRect, twips);
     QFETCH(QStringList, texts);
-    QWidget *w = control(QString::fromLatin1(QTest::currentDataTag()));
+    QWidget *w = control(QTest::currentDataTag());
     auto *label = qobject_cast<QLabel *>(w);
     auto *button = qobject_cast<QPushButton *>(w);
     auto *edit = qobject_cast<QPlainTextEdit *>(w);
@@ -120,7 +167,7 @@ void tst_MainWindow::controlFollowsTheLayoutTable()
                  qPrintable(u"'%1' needs %2 px, has %3"_s.arg(text).arg(fm.horizontalAdvance(text)).arg(box.width())));
     }
 
-    if (parentName == u"fraQuestion"_s || w == control(u"fraQuestion"_s)) {
+    if (parentName == u"fraQuestion"_s || w == control("fraQuestion")) {
         window->tableList()->setCurrentIndex(1);
         window->cmdStartStop_Click(); // lays out the panel in front
     }
@@ -147,14 +194,14 @@ void tst_MainWindow::windowIsFixedWithTitleIconAndTableList()
         entries << window->tableList()->itemText(i);
     QCOMPARE(entries.join(u'|'), u"(select table)|1|2|3|4|5|6|7|8|9|1 to 9"_s);
     QCOMPARE(window->tableList()->currentIndex(), 0);
-    QVERIFY(control(u"fraStart"_s)->isVisible() && !control(u"fraQuestion"_s)->isVisible());
-    QCOMPARE(QApplication::focusWidget(), control(u"cmdStartStop"_s));
+    QVERIFY(control("fraStart")->isVisible() && !control("fraQuestion")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), control("cmdStartStop"));
 }
 
 void tst_MainWindow::tabOrderFollowsTheLayoutTable()
 {
     const auto chainFromStart = [this] {
-        control(u"cmdStartStop"_s)->setFocus();
+        control("cmdStartStop")->setFocus();
         QStringList chain;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -168,81 +215,180 @@ void tst_MainWindow::tabOrderFollowsTheLayoutTable()
     QCOMPARE(chainFromStart(), u"cmdHighScores cmdExit cmdAnswer_1 cmdAnswer_2 cmdAnswer_3 cmdAbout"_s);
 }
 
-void tst_MainWindow::startAndStop_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("total");
-    QTest::addColumn<int>("poolSize");
-    QTest::newRow("table 9") << 9 << 20 << 20;
-    QTest::newRow("1 to 9") << 10 << 50 << 90;
-}
-
 void tst_MainWindow::startAndStop()
 {
-    QFETCH(int, index);
-    QFETCH(int, total);
-    QFETCH(int, poolSize);
     const QuizState &quiz = window->quizState();
-    window->tableList()->setCurrentIndex(index);
+    window->tableList()->setCurrentIndex(9);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(quiz.blnStarted); // an access key clicks its button after a short animation
-    QCOMPARE(quiz.intTotalQuestions, total);
+    QCOMPARE(quiz.intTotalQuestions, 20);
     QCOMPARE(quiz.dtStartTime, clock->now);
-    QCOMPARE(quiz.colQuestions.size(), poolSize - 1);
-    QVERIFY(control<QTimer>(u"Timer1"_s)->isActive());
-    QVERIFY(control(u"fraQuestion"_s)->isVisible() && !control(u"fraStart"_s)->isVisible());
-    QCOMPARE(control<QPushButton>(u"cmdStartStop"_s)->text(), u"&Stop"_s);
+    QCOMPARE(quiz.colQuestions.size(), 19);
+    QVERIFY(control<QTimer>("Timer1")->isActive());
+    QVERIFY(control("fraQuestion")->isVisible() && !control("fraStart")->isVisible());
+    QCOMPARE(control<QPushButton>("cmdStartStop")->text(), u"&Stop"_s);
 
     clock->advance(3);
     window->Timer1_Timer();
     const QuizState before = quiz;
-    const QString shown = control<QLabel>(u"lblNoOfQuestion"_s)->text() + window->answerButton(2)->text();
-    QTest::mouseClick(control(u"cmdStartStop"_s), Qt::LeftButton);
-    QVERIFY(!quiz.blnStarted && !control<QTimer>(u"Timer1"_s)->isActive());
-    QVERIFY(control(u"fraStart"_s)->isVisible());
-    QCOMPARE(control<QPushButton>(u"cmdStartStop"_s)->text(), u"&Start"_s);
-    QCOMPARE(control<QLabel>(u"lblTimeTaken"_s)->text(), u"0"_s);
-    // Stop leaves the question, the pool and the other counters as they were.
-    QCOMPARE(control<QLabel>(u"lblNoOfQuestion"_s)->text() + window->answerButton(2)->text(), shown);
+    const QString shown = counters() + window->answerButton(2)->text();
+    QTest::mouseClick(control("cmdStartStop"), Qt::LeftButton);
+    QVERIFY(!quiz.blnStarted && !control<QTimer>("Timer1")->isActive());
+    QVERIFY(control("fraStart")->isVisible());
+    QCOMPARE(control<QPushButton>("cmdStartStop")->text(), u"&Start"_s);
+    // Stop shows the time as 0 and leaves the question, the pool and the other counters as they were.
+    QCOMPARE(counters() + window->answerButton(2)->text(), QString(shown).replace(u"3 sec"_s, u"0"_s));
     QCOMPARE(quiz.colQuestions, before.colQuestions);
-    QCOMPARE(QPoint(quiz.intFirstNumber, quiz.intSecondNumber), QPoint(before.intFirstNumber, before.intSecondNumber));
-    QCOMPARE(quiz.dtStartTime, before.dtStartTime);
 
-    // Without a table, Start only asks for one.
-    QString asked;
+    QString asked; // without a table, Start only asks for one
     ModalDialogs dialogs([&asked](QWidget *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
         QVERIFY(box);
         asked = u"%1|%2|%3|%4"_s.arg(box->windowTitle(), box->text()).arg(box->icon()).arg(box->standardButtons());
         box->accept();
     });
-    window->tableList()->setCurrentIndex(0);
-    QTest::mouseClick(control(u"cmdStartStop"_s), Qt::LeftButton);
+    start(0);
     QCOMPARE(asked, u"Tabulon|Select a table from the above list and click start|%1|%2"_s
                         .arg(QMessageBox::Information).arg(QMessageBox::Ok));
-    QVERIFY(!quiz.blnStarted && control(u"fraStart"_s)->isVisible());
-
+    QVERIFY(!quiz.blnStarted && control("fraStart")->isVisible());
 }
 
-// Hidden controls take no focus, so keys can't change the table during a
-// quiz or answer after one.
-void tst_MainWindow::keyboardNeverReachesTheCoveredPanel()
+
+void tst_MainWindow::playsAWholeQuizToItsEnd_data()
 {
-    window->tableList()->setCurrentIndex(5);
-    for (bool starting : {true, false}) {
-        QWidget *focus = starting ? static_cast<QWidget *>(window->tableList()) : window->answerButton(2);
-        focus->setFocus();
-        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(window->quizState().blnStarted, starting);
-        for (int i = 0; i < 20; ++i) {
-            focus = QApplication::focusWidget();
-            QVERIFY2(focus && focus->isVisible(), focus ? qPrintable(focus->objectName()) : "no focus");
-            if (starting)
-                QTest::keyClick(focus, Qt::Key_Down);
-            QTest::keyClick(focus, Qt::Key_Tab);
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("wrongAnswers");
+    QTest::newRow("table 4, five mistakes") << 4 << 5;
+    QTest::newRow("table 1 keeps no score") << 1 << 2;
+    QTest::newRow("1 to 9, three mistakes") << 10 << 3;
+}
+
+void tst_MainWindow::playsAWholeQuizToItsEnd()
+{
+    QFETCH(int, table);
+    QFETCH(int, wrongAnswers);
+    const int total = table == 10 ? 50 : 20;
+    window->tableList()->setCurrentIndex(table);
+    QTest::mouseClick(control("cmdStartStop"), Qt::LeftButton);
+    int wrongSoFar = 0;
+    for (int question = 1; question < total; ++question) {
+        clock->advance(2);
+        if (wrongSoFar < wrongAnswers && question % 3 == 0) {
+            const QString asked = text("lblFirstNumber") + u'x' + text("lblSecondNumber");
+            QTest::mouseClick(window->answerButton(productButton() % 3 + 1), Qt::LeftButton);
+            QCOMPARE(text("lblFirstNumber") + u'x' + text("lblSecondNumber"), asked);
+            QVERIFY(pictureIs(u"sad.gif"_s));
+            ++wrongSoFar;
         }
+        QTest::mouseClick(window->answerButton(productButton()), Qt::LeftButton);
+        QVERIFY(pictureIs(u"smile.gif"_s));
+        window->Timer1_Timer();
+        // Each wrong answer adds a second to the time shown.
+        QCOMPARE(counters(), u"%1|%2 sec|%3 of %4"_s.arg(wrongSoFar).arg(2 * question + wrongSoFar).arg(question).arg(total));
     }
-    QCOMPARE(window->tableList()->currentIndex(), 5);
+    QCOMPARE(wrongSoFar, wrongAnswers);
+    clock->advance(2);
+    const int seconds = 2 * total + wrongAnswers;
+
+    QElapsedTimer sinceLastClick;
+    qint64 promptAfterMs = -1;
+    QStringList titles;
+    QString listing, countersAtTheEnd;
+    ModalDialogs dialogs([&](QWidget *dialog) {
+        titles << dialog->windowTitle();
+        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            promptAfterMs = sinceLastClick.elapsed();
+            countersAtTheEnd = counters();
+            QTest::keyClicks(input->findChild<QLineEdit *>(), u"Ann"_s);
+            input->accept();
+        } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            listing = box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    sinceLastClick.start();
+    QTest::mouseClick(window->answerButton(productButton()), Qt::LeftButton);
+
+    const QuizState &quiz = window->quizState();
+    QCOMPARE(quiz.dtEndTime - quiz.dtStartTime, seconds);
+    if (table == 1) {
+        QVERIFY(titles.isEmpty());
+        QCOMPARE(stored(u"1Score"_s), QString());
+    } else {
+        QCOMPARE(titles.join(u'|'), u"You have created a new High score|Tabulon - High Scores"_s);
+        QCOMPARE(countersAtTheEnd, u"%1|%2 sec|%3 of %3"_s.arg(wrongAnswers).arg(seconds).arg(total));
+        QCOMPARE(stored(QString::number(table) + u"Score"_s), QString::number(seconds));
+        QCOMPARE(stored(QString::number(table) + u"Name"_s), u"Ann"_s);
+        const QString label = table == 10 ? u"Table 1 to 9\t"_s : u"Table %1\t\t"_s.arg(table);
+        QVERIFY2(listing.contains(label + u"Ann ( %1 sec )\r\n"_s.arg(seconds)), qPrintable(listing));
+        const auto jingle = SoundFile::read(mediaDir + u"/0.wav"_s);
+        QVERIFY(jingle);
+        if (!QMediaDevices::audioOutputs().isEmpty()) // the closing sound is played out before the name is asked
+            QVERIFY2(promptAfterMs * 1000 >= jingle->duration().count(), qPrintable(QString::number(promptAfterMs)));
+    }
+    QVERIFY(!quiz.blnStarted);
+    QCOMPARE(control<QPushButton>("cmdStartStop")->text(), u"&Start"_s);
+    QVERIFY(control("fraStart")->isVisible());
+    QCOMPARE(counters(), u"%1|0|%2 of %2"_s.arg(wrongAnswers).arg(total));
+    QVERIFY(pictureIs(u"smile.gif"_s));
+
+    QTest::mouseClick(control("cmdStartStop"), Qt::LeftButton); // the next quiz counts from zero
+    QCOMPARE(quiz.intWrongAnswers + quiz.intQuestionNo, 0);
+    QCOMPARE(quiz.dtStartTime, clock->now);
+}
+
+// Tab reaches only the panel in front, Space presses the button in focus and
+// Enter answers the dialogs. The covered panel never takes the focus, so keys
+// can't change the table during a quiz or answer after one.
+void tst_MainWindow::playsByKeyboardAlone()
+{
+    const auto press = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        const QWidget *focus = QApplication::focusWidget();
+        QVERIFY2(focus && focus->isVisible(), focus ? qPrintable(focus->objectName()) : "no focus");
+    };
+    window->tableList()->setCurrentIndex(5);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window->quizState().blnStarted);
+    window->answerButton(2)->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier); // stopped with an answer in focus
+    QTRY_VERIFY(!window->quizState().blnStarted);
+    for (int i = 0; i < 9; ++i) // once round, then on to the table list
+        press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window->quizState().blnStarted);
+    ModalDialogs dialogs([](QWidget *dialog) {
+        if (auto *input = qobject_cast<QInputDialog *>(dialog))
+            QTest::keyClicks(input->findChild<QLineEdit *>(), u"Keys"_s);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    for (int question = 0; question < 20; ++question) {
+        clock->advance(1);
+        while (QApplication::focusWidget() != window->answerButton(productButton()))
+            press(question % 2 ? Qt::Key_Tab : Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QTRY_VERIFY(!window->quizState().blnStarted);
+    QCOMPARE(stored(u"6Score"_s) + u'|' + stored(u"6Name"_s), u"20|Keys"_s);
+}
+
+// One lost or damaged picture must not end the game at every answer.
+void tst_MainWindow::unreadablePictureLeavesTheBoxEmpty()
+{
+    QVERIFY(QFile::copy(mediaDir + u"/smile.gif"_s, dir.filePath(u"smile.gif"_s)));
+    QFile sad(dir.filePath(u"sad.gif"_s));
+    mediaDir = dir.path();
+    start(3);
+    for (const QByteArray &damage : {QByteArray(), QByteArray("GIF89a, and then nothing more.")}) {
+        QVERIFY(damage.isNull() || (sad.open(QIODevice::WriteOnly) && sad.write(damage) && sad.flush()));
+        QTest::mouseClick(window->answerButton(productButton()), Qt::LeftButton);
+        QVERIFY(pictureIs(u"smile.gif"_s));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Cannot show the picture .*/sad.gif: .+"_s));
+        QTest::mouseClick(window->answerButton(productButton() % 3 + 1), Qt::LeftButton);
+        QVERIFY(control<QLabel>("Picture1")->pixmap().isNull());
+    }
+    QVERIFY(window->quizState().blnStarted);
 }
 
 void tst_MainWindow::exitEndsTheProgram_data()
@@ -260,7 +406,7 @@ void tst_MainWindow::exitEndsTheProgram()
     window->cmdStartStop_Click(); // even during a quiz
     QTimer::singleShot(0, window.get(), [this, how] {
         if (how == u"button"_s)
-            QTest::mouseClick(control(u"cmdExit"_s), Qt::LeftButton);
+            QTest::mouseClick(control("cmdExit"), Qt::LeftButton);
         else if (how == u"alt"_s)
             QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
         else

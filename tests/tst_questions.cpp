@@ -1,3 +1,4 @@
+#include "AnswerJudge.h"
 #include "ChiSquare.h"
 #include "QuestionDrawer.h"
 #include "QuestionList.h"
@@ -10,17 +11,21 @@
 using namespace Qt::StringLiterals;
 using Weights = QMap<int, double>;
 
+// The quiz logic behind the main window: the pool, the random draws, the
+// questions and answers drawn from them, and the counters.
 class tst_Questions : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void poolForEveryIndex_data();
-    void poolForEveryIndex();
-    void quizzesAskEveryFact_data();
-    void quizzesAskEveryFact();
+    void poolAndQuizzesAskEveryFact_data();
+    void poolAndQuizzesAskEveryFact();
+    void randomNumbersStayWithinBoundsAndAreUniform_data();
+    void randomNumbersStayWithinBoundsAndAreUniform();
+    void drawsWithinOneTimerTickStayFresh();
     void answersFollowTheirDistribution_data();
     void answersFollowTheirDistribution();
+    void countersStopAtTheirLargestValue();
 };
 
 namespace {
@@ -40,43 +45,38 @@ QStringList expectedPool(int index)
     return pool;
 }
 
-} // namespace
-
-void tst_Questions::poolForEveryIndex_data()
+void verifyFit(const QMap<int, int> &observed, const Weights &weights)
 {
-    QTest::addColumn<int>("index");
-    QTest::newRow("(select table): none") << 0;
-    for (int k = 1; k <= 9; ++k)
-        QTest::addRow("table %d: every fact twice, side by side", k) << k;
-    QTest::newRow("1 to 9: each fact once") << 10;
-    QTest::newRow("no such entry: none") << 11;
+    const QString misfit = chiSquareMisfit(observed, weights);
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
 }
 
-void tst_Questions::poolForEveryIndex()
+} // namespace
+
+void tst_Questions::poolAndQuizzesAskEveryFact_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("(select table): no pool") << 0;
+    for (int k = 1; k <= 9; ++k)
+        QTest::addRow("table %d: every fact twice, side by side, each asked twice", k) << k;
+    QTest::newRow("1 to 9: each fact once, 50 distinct asked") << 10;
+    QTest::newRow("no such entry: no pool") << 11;
+}
+
+void tst_Questions::poolAndQuizzesAskEveryFact()
 {
     QFETCH(int, index);
     QCOMPARE(QuestionList::build(index), expectedPool(index));
-}
-
-void tst_Questions::quizzesAskEveryFact_data()
-{
-    QTest::addColumn<int>("table");
-    for (int k = 1; k <= 9; ++k)
-        QTest::addRow("table %d: each fact twice", k) << k;
-    QTest::newRow("1 to 9: 50 distinct facts") << 10;
-}
-
-void tst_Questions::quizzesAskEveryFact()
-{
-    QFETCH(int, table);
-    const int questions = table == 10 ? 50 : 20;
-    RandomNumbers random(quint64(table) * 1000);
+    if (index < 1 || index > 10)
+        return;
+    const int questions = index == 10 ? 50 : 20;
+    RandomNumbers random(quint64(index) * 1000);
     QuestionDrawer drawer(random);
     QuizState state;
     int repeatsAtTheEnd = 0;
     for (int quiz = 0; quiz < 300; ++quiz) {
         const QString onScreen = QuestionList::item(state.intFirstNumber, state.intSecondNumber);
-        state.colQuestions = QuestionList::build(table);
+        state.colQuestions = QuestionList::build(index);
         QStringList asked;
         for (int i = 0; i < questions; ++i) {
             QVERIFY(drawer.drawNext(state));
@@ -86,23 +86,69 @@ void tst_Questions::quizzesAskEveryFact()
         for (int i = 1; i < questions - 1; ++i)
             QVERIFY2(asked[i] != asked[i - 1], qPrintable(asked.join(u' ')));
         repeatsAtTheEnd += asked.last() == asked[questions - 2];
-        if (table == 10) {
+        if (index == 10) {
             QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()).size(), 50);
         } else {
-            QStringList pool = expectedPool(table);
+            QStringList pool = expectedPool(index);
             pool.sort();
             asked.sort();
             QCOMPARE(asked, pool);
         }
     }
-    // When the two copies of a fact are all that is left, the repeat must come.
-    QCOMPARE(repeatsAtTheEnd > 0, table != 10);
+    // When the two copies of one fact are all that is left, the repeat must come.
+    QCOMPARE(repeatsAtTheEnd > 0, index != 10);
+}
+
+void tst_Questions::randomNumbersStayWithinBoundsAndAreUniform_data()
+{
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::newRow("(1, 3): the product's button") << 1 << 3;
+    QTest::newRow("(1, 90): a full pool") << 1 << 90;
+    QTest::newRow("(1, 1) always 1") << 1 << 1;
+    QTest::newRow("(1, 0) gives 1: the span is 0") << 1 << 0;
+    QTest::newRow("(-5, 5) around zero") << -5 << 5;
+}
+
+void tst_Questions::randomNumbersStayWithinBoundsAndAreUniform()
+{
+    QFETCH(int, low);
+    QFETCH(int, high);
+    RandomNumbers random(42);
+    QMap<int, int> observed;
+    Weights uniform;
+    for (int v = low; v <= qMax(low, high); ++v)
+        uniform[v] = 1;
+    for (int i = 0; i < 1000 * uniform.size(); ++i)
+        ++observed[random.generate(qint16(low), qint16(high))];
+    QCOMPARE(observed.keys(), uniform.keys());
+    if (uniform.size() > 1)
+        verifyFit(observed, uniform);
+}
+
+// Reseeding by replacing the state with the timer would repeat one value
+// until the timer moved on, and the question draw would spin on it; yet the
+// timer is still mixed into every draw.
+void tst_Questions::drawsWithinOneTimerTickStayFresh()
+{
+    RandomNumbers frozen(5, [] { return quint64(123456789); });
+    quint64 ticks = 0;
+    RandomNumbers moving(5, [&ticks] { return ++ticks; });
+    QSet<float> values;
+    int differences = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const float r = frozen.next();
+        values << r;
+        differences += moving.next() != r;
+    }
+    QCOMPARE(values.size(), 1000);
+    QVERIFY(differences > 990);
 }
 
 void tst_Questions::answersFollowTheirDistribution_data()
 {
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<int>("product");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
     QTest::addColumn<Weights>("wrongWeights");
     Weights one, four, ten, ninety;
     for (int v = 2; v <= 9; ++v)
@@ -117,36 +163,52 @@ void tst_Questions::answersFollowTheirDistribution_data()
     ten.remove(0);
     ten.remove(10);
     ninety.remove(90);
-    QTest::newRow("product 1: 2 to 9 twice as likely as 10") << u"1*1"_s << 1 << one;
-    QTest::newRow("product 4: small values twice as likely") << u"2*2"_s << 4 << four;
-    QTest::newRow("product 10: 18 values alike, never 0") << u"2*5"_s << 10 << ten;
-    QTest::newRow("product 90: 19 values alike") << u"9*10"_s << 90 << ninety;
+    QTest::newRow("product 1: 2 to 9 twice as likely as 10") << 1 << 1 << one;
+    QTest::newRow("product 4: small values twice as likely") << 2 << 2 << four;
+    QTest::newRow("product 10: 18 values alike, never 0") << 2 << 5 << ten;
+    QTest::newRow("product 90: 19 values alike") << 9 << 10 << ninety;
 }
 
+// Three distinct answers, the wrong ones positive and spread as the weights
+// say, the product on a button chosen uniformly.
 void tst_Questions::answersFollowTheirDistribution()
 {
-    QFETCH(QString, question);
-    QFETCH(int, product);
+    QFETCH(int, first);
+    QFETCH(int, second);
     QFETCH(Weights, wrongWeights);
     RandomNumbers random(31337);
     QuestionDrawer drawer(random);
     QMap<int, int> firstWrong, productButton;
     for (int i = 0; i < 40000; ++i) {
         QuizState state;
-        state.colQuestions = {question};
+        state.colQuestions = {QuestionList::item(qint16(first), qint16(second))};
         const auto captions = drawer.drawNext(state);
         QVERIFY(captions);
         const auto &answers = captions->answers;
         QCOMPARE(QSet<QString>(answers.cbegin(), answers.cend()).size(), 3);
-        ++productButton[int(std::find(answers.cbegin(), answers.cend(), QString::number(product)) - answers.cbegin())];
+        ++productButton[int(std::find(answers.cbegin(), answers.cend(), QString::number(first * second)) - answers.cbegin())];
         ++firstWrong[state.intWrong1];
         for (int wrong : {state.intWrong2, state.intWrong3})
             QVERIFY2(wrongWeights.contains(wrong), qPrintable(QString::number(wrong)));
     }
-    const QString wrongMisfit = chiSquareMisfit(firstWrong, wrongWeights);
-    QVERIFY2(wrongMisfit.isEmpty(), qPrintable(wrongMisfit));
-    const QString buttonMisfit = chiSquareMisfit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
-    QVERIFY2(buttonMisfit.isEmpty(), qPrintable(buttonMisfit));
+    verifyFit(firstWrong, wrongWeights);
+    verifyFit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
+}
+
+// A 16-bit counter would overflow on the 32768th wrong answer, and a quiz
+// left open for nine hours would show a time beyond 16 bits: both stop at
+// their largest value, while every penalty still counts.
+void tst_Questions::countersStopAtTheirLargestValue()
+{
+    QuizState quiz;
+    quiz.intAnswer = 6;
+    quiz.intTotalQuestions = 20;
+    quiz.dtStartTime = 100000;
+    for (int k = 0; k < 32770; ++k)
+        QCOMPARE(AnswerJudge::judge(quiz, u"7"_s), AnswerOutcome::Wrong);
+    QCOMPARE(quiz.intWrongAnswers, 32767);
+    QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000), 32767);
+    QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000 - 32771), 0); // never below 0
 }
 
 QTEST_APPLESS_MAIN(tst_Questions)

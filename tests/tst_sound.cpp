@@ -61,7 +61,11 @@ class tst_Sound : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase() { ownServer.kill(), ownServer.waitForFinished(); }
+    void cleanupTestCase()
+    {
+        ownServer.kill();
+        ownServer.waitForFinished();
+    }
     void waitingPlayReturnsAfterTheSound();
     void playWithoutWaitingReturnsAtOnce();
     void everyEncodingDecodesAndPlays_data();
