@@ -267,20 +267,21 @@ void tst_HighScores::corruptFileKeepsWhatCanBeRead()
 // leaves the old values or the new ones.
 void tst_HighScores::killedWritersLeaveOldOrNewValues()
 {
-    constexpr int NameLength = 1 << 20;
+    constexpr int NameLength = 1 << 18;
     store(2, u"-|"_s + QString(NameLength, u'A'));
     store(3, u"40|-"_s);
     const qint64 wholeSize = QFileInfo(settings->filePath()).size();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"TMPDIR"_s, dir->path()); // for the working copies that kills leave behind
     QRandomGenerator random(7);
-    for (int kill = 0; kill < 15; ++kill) {
+    for (int kill = 0; kill < 10; ++kill) {
         QProcess writer;
         writer.setProcessEnvironment(environment);
         writer.start(QStringLiteral(SCOREWRITER), {u"rewrite"_s, settings->filePath(), QString::number(NameLength)});
         QVERIFY(writer.waitForStarted());
-        // Both versions have one size; a file written in place would be caught short.
-        for (QDeadlineTimer killAt(20 + random.bounded(80)); !killAt.hasExpired();)
+        // Both versions have one size; a file written in place would be caught
+        // short. The writer replaces the file many times before it is killed.
+        for (QDeadlineTimer killAt(100 + random.bounded(400)); !killAt.hasExpired();)
             QCOMPARE(QFileInfo(settings->filePath()).size(), wholeSize);
         QCOMPARE(writer.state(), QProcess::Running); // still writing, not failed
         writer.kill();
