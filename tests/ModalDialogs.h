@@ -14,23 +14,32 @@ class ModalDialogs
 {
 public:
     explicit ModalDialogs(std::function<void(QWidget *dialog)> action)
+        : m_action(std::move(action))
     {
-        QObject::connect(&m_poll, &QTimer::timeout, [this, action] {
-            QPointer<QWidget> dialog = QApplication::activeModalWidget();
-            if (!dialog || !dialog->isVisible() || dialog == m_last)
-                return;
-            m_last = dialog;
-            ++answered;
-            action(dialog);
-            if (dialog && dialog->isVisible())
-                dialog->close();
-        });
-        m_poll.start(10);
+        poll();
     }
 
     int answered = 0;
 
 private:
-    QTimer m_poll;
+    // Armed anew before each action, so that a dialog the action itself
+    // opens is answered too.
+    void poll()
+    {
+        QTimer::singleShot(10, &m_context, [this] {
+            QPointer<QWidget> dialog = QApplication::activeModalWidget();
+            poll();
+            if (!dialog || !dialog->isVisible() || dialog == m_last)
+                return;
+            m_last = dialog;
+            ++answered;
+            m_action(dialog);
+            if (dialog && dialog->isVisible())
+                dialog->close();
+        });
+    }
+
+    std::function<void(QWidget *)> m_action;
+    QObject m_context;
     QPointer<QWidget> m_last;
 };
