@@ -1,22 +1,20 @@
 #pragma once
 
 #include <QMap>
-#include <QString>
+#include <QTest>
 
 #include <cmath>
 
 // Pearson's chi-square test of counts against expected weights at the 0.1 %
-// level (critical value by the Wilson-Hilferty approximation). Empty when the
-// counts fit, else what went wrong.
-inline QString chiSquareMisfit(const QMap<int, int> &observed, const QMap<int, double> &weights)
+// level, the critical value by the Wilson-Hilferty approximation.
+inline void verifyChiSquareFit(const QMap<int, int> &observed, const QMap<int, double> &weights)
 {
     double totalWeight = 0, statistic = 0;
     int draws = 0;
     for (double w : weights)
         totalWeight += w;
     for (auto it = observed.cbegin(); it != observed.cend(); ++it) {
-        if (!weights.contains(it.key()))
-            return QStringLiteral("unexpected value %1").arg(it.key());
+        QVERIFY2(weights.contains(it.key()), qPrintable(QStringLiteral("unexpected value %1").arg(it.key())));
         draws += it.value();
     }
     for (auto it = weights.cbegin(); it != weights.cend(); ++it) {
@@ -25,5 +23,5 @@ inline QString chiSquareMisfit(const QMap<int, int> &observed, const QMap<int, d
     }
     const double k = weights.size() - 1, a = 2 / (9 * k);
     const double critical = k * std::pow(1 - a + 3.0902 * std::sqrt(a), 3);
-    return statistic < critical ? QString() : QStringLiteral("chi-square %1 >= %2").arg(statistic).arg(critical);
+    QVERIFY2(statistic < critical, qPrintable(QStringLiteral("chi-square %1 >= %2").arg(statistic).arg(critical)));
 }

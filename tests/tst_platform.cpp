@@ -12,15 +12,18 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 using namespace CheckedInt16;
 using namespace NumberText;
 using Calculation = std::function<double()>;
 
-constexpr double Overflow = -1e9;
+constexpr double Overflow = -1e9; // what a calculation that raised the overflow error gives here
 
-// Runs with a library that shifts the wall clock on request (see
-// tests/CMakeLists.txt).
+// The platform layer: checked 16-bit numbers and number text, errors that
+// nothing handles, and the quiz clock. Runs with a library that shifts the
+// wall clock on request (see tests/CMakeLists.txt).
 class tst_Platform : public QObject
 {
     Q_OBJECT
@@ -53,12 +56,9 @@ void tst_Platform::numbersOrOverflow_data()
     row("round 2.5 to even 2", [] { return roundToInt16(2.5); }, 2);
     row("round past the largest value", [] { return roundToInt16(32767.5); }, Overflow);
     row("floor a negative downwards", [] { return floorToInt16(-0.25); }, -1);
-    row("read an empty text", [] { return leadingNumber(u""_s); }, 0);
     row("read letters", [] { return leadingNumber(u"abc"_s); }, 0);
-    row("read a number before letters", [] { return leadingNumber(u"57abc"_s); }, 57);
-    row("read after leading blanks", [] { return leadingNumber(u"  \t42"_s); }, 42);
+    row("read a number after blanks, before letters", [] { return leadingNumber(u" \t57abc"_s); }, 57);
     row("read a negative fraction", [] { return leadingNumber(u"-12.5 sec"_s); }, -12.5);
-    row("read a fraction without integer part", [] { return leadingNumber(u".5"_s); }, 0.5);
     row("read an exponent", [] { return leadingNumber(u"25E-1"_s); }, 2.5);
     row("read no e without exponent digits", [] { return leadingNumber(u"3e"_s); }, 3);
     row("read no comma as a decimal point", [] { return leadingNumber(u"3,5"_s); }, 3);

@@ -45,12 +45,6 @@ QStringList expectedPool(int index)
     return pool;
 }
 
-void verifyFit(const QMap<int, int> &observed, const Weights &weights)
-{
-    const QString misfit = chiSquareMisfit(observed, weights);
-    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
-}
-
 } // namespace
 
 void tst_Questions::poolAndQuizzesAskEveryFact_data()
@@ -123,7 +117,7 @@ void tst_Questions::randomNumbersStayWithinBoundsAndAreUniform()
         ++observed[random.generate(qint16(low), qint16(high))];
     QCOMPARE(observed.keys(), uniform.keys());
     if (uniform.size() > 1)
-        verifyFit(observed, uniform);
+        verifyChiSquareFit(observed, uniform);
 }
 
 // Reseeding by replacing the state with the timer would repeat one value
@@ -191,8 +185,8 @@ void tst_Questions::answersFollowTheirDistribution()
         for (int wrong : {state.intWrong2, state.intWrong3})
             QVERIFY2(wrongWeights.contains(wrong), qPrintable(QString::number(wrong)));
     }
-    verifyFit(firstWrong, wrongWeights);
-    verifyFit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
+    verifyChiSquareFit(firstWrong, wrongWeights);
+    verifyChiSquareFit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
 }
 
 // A 16-bit counter would overflow on the 32768th wrong answer, and a quiz
