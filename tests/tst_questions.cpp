@@ -1,3 +1,4 @@
+#include "AnswerJudge.h"
 #include "ChiSquare.h"
 #include "QuestionDrawer.h"
 #include "QuestionList.h"
@@ -8,29 +9,23 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
 using Weights = QMap<int, double>;
 
+// The quiz logic behind the main window: the pool, the random draws, the
+// questions and answers drawn from them, and the counters.
 class tst_Questions : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void poolForEveryIndex_data();
-    void poolForEveryIndex();
-    void itemsSplitIntoFactors_data();
-    void itemsSplitIntoFactors();
-    void singleTableQuizAsksEveryFactTwice_data();
-    void singleTableQuizAsksEveryFactTwice();
-    void fullTableQuizNeverRepeats();
-    void firstQuestionDiffersFromTheLastOneShown();
-    void lastItemIsShownEvenWhenItRepeats();
-    void emptyPoolShowsNothing();
-    void captionsAreThreeDistinctPositiveNumbers_data();
-    void captionsAreThreeDistinctPositiveNumbers();
-    void wrongAnswersFollowTheirDistribution_data();
-    void wrongAnswersFollowTheirDistribution();
-    void productButtonIsUniform();
+    void poolAndQuizzesAskEveryFact_data();
+    void poolAndQuizzesAskEveryFact();
+    void randomNumbersStayWithinBoundsAndAreUniform_data();
+    void randomNumbersStayWithinBoundsAndAreUniform();
+    void drawsWithinOneTimerTickStayFresh();
+    void answersFollowTheirDistribution_data();
+    void answersFollowTheirDistribution();
+    void countersStopAtTheirLargestValue();
 };
 
 namespace {
@@ -38,276 +33,176 @@ namespace {
 QStringList expectedPool(int index)
 {
     QStringList pool;
-    if (index >= 1 && index <= 9) {
-        for (int m = 1; m <= 10; ++m)
-            pool << u"%1*%2"_s.arg(index).arg(m) << u"%1*%2"_s.arg(index).arg(m);
-    } else if (index == 10) {
-        for (int a = 1; a <= 9; ++a)
-            for (int b = 1; b <= 10; ++b)
-                pool << u"%1*%2"_s.arg(a).arg(b);
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = 1; b <= 10; ++b) {
+            const QString item = u"%1*%2"_s.arg(a).arg(b);
+            if (index == a)
+                pool << item << item;
+            else if (index == 10)
+                pool << item;
+        }
     }
     return pool;
 }
 
-// Plays one quiz through the drawer and returns the questions it asked.
-QStringList playQuiz(QuizState &state, RandomNumbers &random, int tableIndex, int questions)
-{
-    QuestionDrawer drawer(random);
-    state.colQuestions = QuestionList::build(tableIndex);
-    QStringList asked;
-    for (int i = 0; i < questions; ++i) {
-        const auto captions = drawer.drawNext(state);
-        if (!captions)
-            break;
-        asked << QuestionList::item(state.intFirstNumber, state.intSecondNumber);
-    }
-    return asked;
-}
-
-int productOf(const QString &item)
-{
-    const auto f = QuestionList::split(item);
-    return f.first * f.second;
-}
-
 } // namespace
 
-void tst_Questions::poolForEveryIndex_data()
+void tst_Questions::poolAndQuizzesAskEveryFact_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("size");
-    QTest::newRow("(select table) gives nothing") << 0 << 0;
+    QTest::newRow("(select table): no pool") << 0;
     for (int k = 1; k <= 9; ++k)
-        QTest::addRow("table %d: every fact twice", k) << k << 20;
-    QTest::newRow("1 to 9: each fact once") << 10 << 90;
-    QTest::newRow("no such entry") << 11 << 0;
+        QTest::addRow("table %d: every fact twice, side by side, each asked twice", k) << k;
+    QTest::newRow("1 to 9: each fact once, 50 distinct asked") << 10;
+    QTest::newRow("no such entry: no pool") << 11;
 }
 
-void tst_Questions::poolForEveryIndex()
+void tst_Questions::poolAndQuizzesAskEveryFact()
 {
     QFETCH(int, index);
-    QFETCH(int, size);
-    const QStringList pool = QuestionList::build(index);
-    QCOMPARE(pool.size(), size);
-    QCOMPARE(pool, expectedPool(index));
-    for (const QString &item : pool)
-        QVERIFY2(!item.startsWith(u"10*"_s), qPrintable(item)); // 10 is only a multiplier
-}
-
-void tst_Questions::itemsSplitIntoFactors_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::newRow("7*3") << u"7*3"_s << 7 << 3;
-    QTest::newRow("9*10") << u"9*10"_s << 9 << 10;
-    QTest::newRow("previous question before the first quiz") << u"0*0"_s << 0 << 0;
-}
-
-void tst_Questions::itemsSplitIntoFactors()
-{
-    QFETCH(QString, item);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    const auto f = QuestionList::split(item);
-    QCOMPARE(int(f.first), first);
-    QCOMPARE(int(f.second), second);
-    QCOMPARE(QuestionList::item(f.first, f.second), item);
-}
-
-void tst_Questions::singleTableQuizAsksEveryFactTwice_data()
-{
-    QTest::addColumn<int>("table");
-    for (int k = 1; k <= 9; ++k)
-        QTest::addRow("table %d", k) << k;
-}
-
-void tst_Questions::singleTableQuizAsksEveryFactTwice()
-{
-    QFETCH(int, table);
-    RandomNumbers random(quint64(table) * 1000);
+    QCOMPARE(QuestionList::build(index), expectedPool(index));
+    if (index < 1 || index > 10)
+        return;
+    const int questions = index == 10 ? 50 : 20;
+    RandomNumbers random(quint64(index) * 1000);
+    QuestionDrawer drawer(random);
     QuizState state;
     int repeatsAtTheEnd = 0;
     for (int quiz = 0; quiz < 300; ++quiz) {
-        const QStringList asked = playQuiz(state, random, table, 20);
-        QCOMPARE(asked.size(), 20);
-        QStringList sorted = asked;
-        sorted.sort();
-        QStringList expected = expectedPool(table);
-        expected.sort();
-        QCOMPARE(sorted, expected);
-        for (int i = 1; i < 19; ++i)
-            QVERIFY2(asked[i] != asked[i - 1], qPrintable(asked.join(u' ')));
-        repeatsAtTheEnd += asked[19] == asked[18];
-        QVERIFY(state.colQuestions.isEmpty());
-    }
-    // The last two items are the two copies of one fact now and then.
-    QVERIFY(repeatsAtTheEnd > 0);
-}
-
-void tst_Questions::fullTableQuizNeverRepeats()
-{
-    RandomNumbers random(2024);
-    QuizState state;
-    for (int quiz = 0; quiz < 300; ++quiz) {
-        const QStringList asked = playQuiz(state, random, 10, 50);
-        QCOMPARE(asked.size(), 50);
-        QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()).size(), 50);
-        QCOMPARE(state.colQuestions.size(), 40);
-    }
-}
-
-// The question on screen when a quiz ends or is stopped carries over, and
-// the next quiz must not open with it.
-void tst_Questions::firstQuestionDiffersFromTheLastOneShown()
-{
-    RandomNumbers random(77);
-    QuizState state;
-    for (int i = 0; i < 2000; ++i) {
-        const QString previous = QuestionList::item(state.intFirstNumber, state.intSecondNumber);
-        const QStringList asked = playQuiz(state, random, 3, 1 + i % 5);
-        QVERIFY(asked.first() != previous);
-    }
-}
-
-void tst_Questions::lastItemIsShownEvenWhenItRepeats()
-{
-    RandomNumbers random(5);
-    QuizState state;
-    state.intFirstNumber = 4;
-    state.intSecondNumber = 6;
-    state.colQuestions = {u"4*6"_s};
-    QuestionDrawer drawer(random);
-    const auto captions = drawer.drawNext(state);
-    QVERIFY(captions);
-    QCOMPARE(captions->firstNumber, u"4"_s);
-    QCOMPARE(captions->secondNumber, u"6"_s);
-    QVERIFY(state.colQuestions.isEmpty());
-}
-
-void tst_Questions::emptyPoolShowsNothing()
-{
-    RandomNumbers random(5);
-    QuizState state;
-    state.intFirstNumber = 2;
-    state.intSecondNumber = 3;
-    state.intAnswer = 6;
-    QuestionDrawer drawer(random);
-    QVERIFY(!drawer.drawNext(state));
-    QCOMPARE(state.intAnswer, qint16(6));
-}
-
-void tst_Questions::captionsAreThreeDistinctPositiveNumbers_data()
-{
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    QTest::newRow("1 x 1: 2 to 10") << u"1*1"_s << 1 << 10;
-    QTest::newRow("2 x 5: 1 to 19, never 0") << u"2*5"_s << 1 << 19;
-    QTest::newRow("3 x 3: 1 to 18") << u"3*3"_s << 1 << 18;
-    QTest::newRow("9 x 10: 80 to 99") << u"9*10"_s << 80 << 99;
-}
-
-void tst_Questions::captionsAreThreeDistinctPositiveNumbers()
-{
-    QFETCH(QString, question);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-    RandomNumbers random(11);
-    QuestionDrawer drawer(random);
-    const int product = productOf(question);
-    for (int i = 0; i < 5000; ++i) {
-        QuizState state;
-        state.colQuestions = {question};
-        const auto captions = drawer.drawNext(state);
-        QVERIFY(captions);
-        QSet<int> shown;
-        int products = 0;
-        for (const QString &c : captions->answers) {
-            bool ok = false;
-            const int n = c.toInt(&ok);
-            QVERIFY(ok);
-            QVERIFY2(n >= lowest && n <= highest, qPrintable(c));
-            products += n == product;
-            shown.insert(n);
+        const QString onScreen = QuestionList::item(state.intFirstNumber, state.intSecondNumber);
+        state.colQuestions = QuestionList::build(index);
+        QStringList asked;
+        for (int i = 0; i < questions; ++i) {
+            QVERIFY(drawer.drawNext(state));
+            asked << QuestionList::item(state.intFirstNumber, state.intSecondNumber);
         }
-        QCOMPARE(products, 1);
-        QCOMPARE(shown.size(), 3);
-        QCOMPARE(int(state.intAnswer), product);
+        QVERIFY(asked.first() != onScreen); // the last quiz's question does not open the next one
+        for (int i = 1; i < questions - 1; ++i)
+            QVERIFY2(asked[i] != asked[i - 1], qPrintable(asked.join(u' ')));
+        repeatsAtTheEnd += asked.last() == asked[questions - 2];
+        if (index == 10) {
+            QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()).size(), 50);
+        } else {
+            QStringList pool = expectedPool(index);
+            pool.sort();
+            asked.sort();
+            QCOMPARE(asked, pool);
+        }
     }
+    // When the two copies of one fact are all that is left, the repeat must come.
+    QCOMPARE(repeatsAtTheEnd > 0, index != 10);
 }
 
-void tst_Questions::wrongAnswersFollowTheirDistribution_data()
+void tst_Questions::randomNumbersStayWithinBoundsAndAreUniform_data()
 {
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<Weights>("weights");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::newRow("(1, 3): the product's button") << 1 << 3;
+    QTest::newRow("(1, 90): a full pool") << 1 << 90;
+    QTest::newRow("(1, 1) always 1") << 1 << 1;
+    QTest::newRow("(1, 0) gives 1: the span is 0") << 1 << 0;
+    QTest::newRow("(-5, 5) around zero") << -5 << 5;
+}
 
-    QMap<int, double> one; // 2 to 9 twice as likely as 10
+void tst_Questions::randomNumbersStayWithinBoundsAndAreUniform()
+{
+    QFETCH(int, low);
+    QFETCH(int, high);
+    RandomNumbers random(42);
+    QMap<int, int> observed;
+    Weights uniform;
+    for (int v = low; v <= qMax(low, high); ++v)
+        uniform[v] = 1;
+    for (int i = 0; i < 1000 * uniform.size(); ++i)
+        ++observed[random.generate(qint16(low), qint16(high))];
+    QCOMPARE(observed.keys(), uniform.keys());
+    if (uniform.size() > 1)
+        verifyChiSquareFit(observed, uniform);
+}
+
+// Reseeding by replacing the state with the timer would repeat one value
+// until the timer moved on, and the question draw would spin on it; yet the
+// timer is still mixed into every draw.
+void tst_Questions::drawsWithinOneTimerTickStayFresh()
+{
+    RandomNumbers frozen(5, [] { return quint64(123456789); });
+    quint64 ticks = 0;
+    RandomNumbers moving(5, [&ticks] { return ++ticks; });
+    QSet<float> values;
+    int differences = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const float r = frozen.next();
+        values << r;
+        differences += moving.next() != r;
+    }
+    QCOMPARE(values.size(), 1000);
+    QVERIFY(differences > 990);
+}
+
+void tst_Questions::answersFollowTheirDistribution_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<Weights>("wrongWeights");
+    Weights one, four, ten, ninety;
     for (int v = 2; v <= 9; ++v)
         one[v] = 2;
     one[10] = 1;
-    QTest::newRow("product 1: 2 to 9 twice as likely as 10") << u"1*1"_s << one;
-
-    QMap<int, double> four;
     for (int v : {1, 2, 3, 5, 6})
         four[v] = 2;
     for (int v = 7; v <= 13; ++v)
         four[v] = 1;
-    QTest::newRow("product 4: small values twice as likely") << u"2*2"_s << four;
-
-    QMap<int, double> ten;
-    for (int v = 1; v <= 19; ++v)
-        if (v != 10)
-            ten[v] = 1;
-    QTest::newRow("product 10: 18 values alike, never 0") << u"2*5"_s << ten;
-
-    QMap<int, double> ninety;
-    for (int v = 80; v <= 99; ++v)
-        if (v != 90)
-            ninety[v] = 1;
-    QTest::newRow("product 90: 19 values alike") << u"9*10"_s << ninety;
+    for (int v = 0; v <= 19; ++v)
+        ninety[80 + v] = ten[v] = 1;
+    ten.remove(0);
+    ten.remove(10);
+    ninety.remove(90);
+    QTest::newRow("product 1: 2 to 9 twice as likely as 10") << 1 << 1 << one;
+    QTest::newRow("product 4: small values twice as likely") << 2 << 2 << four;
+    QTest::newRow("product 10: 18 values alike, never 0") << 2 << 5 << ten;
+    QTest::newRow("product 90: 19 values alike") << 9 << 10 << ninety;
 }
 
-void tst_Questions::wrongAnswersFollowTheirDistribution()
+// Three distinct answers, the wrong ones positive and spread as the weights
+// say, the product on a button chosen uniformly.
+void tst_Questions::answersFollowTheirDistribution()
 {
-    QFETCH(QString, question);
-    QFETCH(Weights, weights);
-
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(Weights, wrongWeights);
     RandomNumbers random(31337);
     QuestionDrawer drawer(random);
-    QMap<int, int> firstWrong;
-    constexpr int Draws = 40000;
-    for (int i = 0; i < Draws; ++i) {
+    QMap<int, int> firstWrong, productButton;
+    for (int i = 0; i < 40000; ++i) {
         QuizState state;
-        state.colQuestions = {question};
-        QVERIFY(drawer.drawNext(state));
-        ++firstWrong[state.intWrong1];
-        for (int w : {state.intWrong2, state.intWrong3})
-            QVERIFY2(weights.contains(w), qPrintable(QString::number(w)));
-    }
-    for (auto it = firstWrong.cbegin(); it != firstWrong.cend(); ++it)
-        QVERIFY2(weights.contains(it.key()), qPrintable(QString::number(it.key())));
-    const auto chi = ChiSquare::of(firstWrong, weights);
-    QVERIFY2(chi.statistic < chi.criticalValue(),
-             qPrintable(u"chi-square %1 >= %2"_s.arg(chi.statistic).arg(chi.criticalValue())));
-}
-
-void tst_Questions::productButtonIsUniform()
-{
-    RandomNumbers random(8);
-    QuestionDrawer drawer(random);
-    QMap<int, int> observed;
-    for (int i = 0; i < 30000; ++i) {
-        QuizState state;
-        state.colQuestions = {u"6*7"_s};
+        state.colQuestions = {QuestionList::item(qint16(first), qint16(second))};
         const auto captions = drawer.drawNext(state);
         QVERIFY(captions);
-        for (int b = 0; b < 3; ++b)
-            if (captions->answers[b] == u"42"_s)
-                ++observed[b + 1];
+        const auto &answers = captions->answers;
+        QCOMPARE(QSet<QString>(answers.cbegin(), answers.cend()).size(), 3);
+        ++productButton[int(std::find(answers.cbegin(), answers.cend(), QString::number(first * second)) - answers.cbegin())];
+        ++firstWrong[state.intWrong1];
+        for (int wrong : {state.intWrong2, state.intWrong3})
+            QVERIFY2(wrongWeights.contains(wrong), qPrintable(QString::number(wrong)));
     }
-    const auto chi = ChiSquare::of(observed, {{1, 1.0}, {2, 1.0}, {3, 1.0}});
-    QVERIFY2(chi.statistic < chi.criticalValue(), qPrintable(QString::number(chi.statistic)));
+    verifyChiSquareFit(firstWrong, wrongWeights);
+    verifyChiSquareFit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
+}
+
+// A 16-bit counter would overflow on the 32768th wrong answer, and a quiz
+// left open for nine hours would show a time beyond 16 bits: both stop at
+// their largest value, while every penalty still counts.
+void tst_Questions::countersStopAtTheirLargestValue()
+{
+    QuizState quiz;
+    quiz.intAnswer = 6;
+    quiz.intTotalQuestions = 20;
+    quiz.dtStartTime = 100000;
+    for (int k = 0; k < 32770; ++k)
+        QCOMPARE(AnswerJudge::judge(quiz, u"7"_s), AnswerOutcome::Wrong);
+    QCOMPARE(quiz.intWrongAnswers, 32767);
+    QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000), 32767);
+    QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000 - 32771), 0); // never below 0
 }
 
 QTEST_APPLESS_MAIN(tst_Questions)
