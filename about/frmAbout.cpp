@@ -51,7 +51,9 @@ void setTextColour(QWidget *widget, const QColor &colour)
 frmAbout::frmAbout(QWidget *mainWindow)
     : QDialog(mainWindow)
     , ui(std::make_unique<Ui::frmAbout>())
+    , m_logo(QStringLiteral(":/about/logo.gif"))
 {
+    m_logo.addFile(QStringLiteral(":/about/logo@2x.png"));
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -113,9 +115,7 @@ void frmAbout::centreOnScreen()
 // rows shorter than the picture.
 void frmAbout::showLogo()
 {
-    QIcon logo(QStringLiteral(":/about/logo.gif"));
-    logo.addFile(QStringLiteral(":/about/logo@2x.png"));
-    ui->Picture1->setPixmap(logo.pixmap(LogoSize, devicePixelRatio()));
+    ui->Picture1->setPixmap(m_logo.pixmap(LogoSize, devicePixelRatio()));
 }
 
 void frmAbout::Form_Load()

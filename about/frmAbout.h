@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 
 #include <memory>
 
@@ -38,4 +39,8 @@ private:
     void showLogo();
 
     std::unique_ptr<Ui::frmAbout> ui;
+    // Made once: an icon renders into the application's pixmap cache under a
+    // key of its own, so a new one per showing would fill that cache with
+    // copies of the logo.
+    QIcon m_logo;
 };

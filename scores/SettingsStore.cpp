@@ -1,13 +1,16 @@
 #include "SettingsStore.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QThread>
 
 #include <optional>
 
@@ -23,6 +26,7 @@ constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 // could say who holds it (one that says so is checked by process instead).
 constexpr int StaleLockMs = 5000;
 constexpr int LockWaitMs = 2 * StaleLockMs;
+constexpr int LockRetryMs = 10;
 
 QString groupOf(const QString &app, const QString &section)
 {
@@ -132,6 +136,21 @@ std::optional<QVariantMap> loadValues(const QString &path, QString &error)
     return values;
 }
 
+// QLockFile::tryLock(timeout) waits twice as long after every try, so copies
+// that start waiting together try again together and all but one find the
+// lock taken each time: of a dozen, some gave up with the lock free nearly
+// all along. Each copy tries again soon, at a moment of its own.
+bool lockWithin(QLockFile &lock, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        QThread::msleep(LockRetryMs + QRandomGenerator::global()->bounded(LockRetryMs));
+    }
+    return true;
+}
+
 QString lockError(const QLockFile &lock, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
@@ -187,7 +206,7 @@ bool SettingsStore::update(const QString &app, const QString &section, const Cha
     const QString lockPath = m_filePath + u".lock"_s;
     QLockFile lock(lockPath);
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
+    if (!lockWithin(lock, LockWaitMs))
         return fail(lockError(lock, lockPath));
 
     QString error;

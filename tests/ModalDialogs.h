@@ -29,6 +29,8 @@ private:
         QTimer::singleShot(10, &m_context, [this] {
             QPointer<QWidget> dialog = QApplication::activeModalWidget();
             poll();
+            if (m_last && !m_last->isVisible())
+                m_last = nullptr; // a kept dialog shown again is a new one to answer
             if (!dialog || !dialog->isVisible() || dialog == m_last)
                 return;
             m_last = dialog;
