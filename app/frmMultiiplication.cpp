@@ -64,7 +64,13 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     Form_Load();
 }
 
-frmMultiiplication::~frmMultiiplication() = default;
+frmMultiiplication::~frmMultiiplication()
+{
+    // Stopping a sound may run the event loop; no tick may reach a window
+    // that is half torn down.
+    Timer1.stop();
+    m_sound.reset();
+}
 
 void frmMultiiplication::applyFonts()
 {
