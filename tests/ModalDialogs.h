@@ -38,6 +38,9 @@ private:
             m_action(dialog);
             if (dialog && dialog->isVisible())
                 dialog->close();
+            // Closed, it may open again before the next look: then it is new.
+            if (!dialog || !dialog->isVisible())
+                m_last = nullptr;
         });
     }
 
