@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -136,16 +137,29 @@ std::optional<QVariantMap> loadValues(const QString &path, QString &error)
     return values;
 }
 
+// To take over a stale lock, QLockFile first takes a second lock beside it,
+// which it honours for 30 s when it holds no owner: a copy killed between
+// making that file and writing itself into it would keep every other copy
+// from saving for that long. Nobody takes so long to write a few bytes.
+void removeAbandonedTakeover(const QString &lockPath)
+{
+    const QFileInfo takeover(lockPath + u".rmlock"_s);
+    if (takeover.exists() && takeover.size() == 0
+        && takeover.lastModified().msecsTo(QDateTime::currentDateTime()) > StaleLockMs)
+        QFile::remove(takeover.filePath());
+}
+
 // QLockFile::tryLock(timeout) waits twice as long after every try, so copies
 // that start waiting together try again together and all but one find the
 // lock taken each time: of a dozen, some gave up with the lock free nearly
 // all along. Each copy tries again soon, at a moment of its own.
-bool lockWithin(QLockFile &lock, int timeoutMs)
+bool lockWithin(QLockFile &lock, const QString &lockPath, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return false;
+        removeAbandonedTakeover(lockPath);
         QThread::msleep(LockRetryMs + QRandomGenerator::global()->bounded(LockRetryMs));
     }
     return true;
@@ -206,7 +220,7 @@ bool SettingsStore::update(const QString &app, const QString &section, const Cha
     const QString lockPath = m_filePath + u".lock"_s;
     QLockFile lock(lockPath);
     lock.setStaleLockTime(StaleLockMs);
-    if (!lockWithin(lock, LockWaitMs))
+    if (!lockWithin(lock, lockPath, LockWaitMs))
         return fail(lockError(lock, lockPath));
 
     QString error;
