@@ -1,0 +1,41 @@
+#pragma once
+
+#include "frmMultiiplication.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+// Answers the main window's questions as a player does: reads the factors off
+// the screen and picks the button that shows their product, or another one.
+namespace QuizPlayer {
+
+inline int shownFactor(const frmMultiiplication &window, const QString &name)
+{
+    return window.findChild<QLabel *>(name)->text().toInt();
+}
+
+inline int shownProduct(const frmMultiiplication &window)
+{
+    return shownFactor(window, QStringLiteral("lblFirstNumber")) * shownFactor(window, QStringLiteral("lblSecondNumber"));
+}
+
+// The index of the button showing the product, 0 when none does.
+inline int productButton(const frmMultiiplication &window)
+{
+    for (int i = 1; i <= 3; ++i)
+        if (window.answerButton(i)->text().toInt() == shownProduct(window))
+            return i;
+    return 0;
+}
+
+inline void answerRight(const frmMultiiplication &window)
+{
+    window.answerButton(productButton(window))->click();
+}
+
+inline void answerWrong(const frmMultiiplication &window)
+{
+    window.answerButton(productButton(window) % 3 + 1)->click();
+}
+
+} // namespace QuizPlayer
