@@ -134,23 +134,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
         QTest::addColumn<Weights>("wrongWeights");
-        Weights one, four, ten, ninety;
-        for (int v = 2; v <= 9; ++v)
-            one[v] = 2;
-        one[10] = 1;
-        for (int v : {1, 2, 3, 5, 6})
-            four[v] = 2;
-        for (int v = 7; v <= 13; ++v)
-            four[v] = 1;
-        for (int v = 0; v <= 19; ++v)
-            ninety[80 + v] = ten[v] = 1;
-        ten.remove(0);
-        ten.remove(10);
-        ninety.remove(90);
-        QTest::newRow("product 1: 2 to 9 twice as likely as 10") << 1 << 1 << one;
-        QTest::newRow("product 4: small values twice as likely") << 2 << 2 << four;
-        QTest::newRow("product 10: 18 values alike, never 0") << 2 << 5 << ten;
-        QTest::newRow("product 90: 19 values alike") << 9 << 10 << ninety;
+        // Each value from low to high but the product once, the doubled ones twice.
+        const auto weights = [](int low, int high, int product, std::initializer_list<int> doubled = {}) {
+            Weights w;
+            for (int v = low; v <= high; ++v)
+                if (v != product)
+                    w[v] = 1;
+            for (int v : doubled)
+                w[v] = 2;
+            return w;
+        };
+        QTest::newRow("product 1: 2 to 9 twice as likely as 10") << 1 << 1 << weights(10, 10, 1, {2, 3, 4, 5, 6, 7, 8, 9});
+        QTest::newRow("product 4: small values twice as likely") << 2 << 2 << weights(7, 13, 4, {1, 2, 3, 5, 6});
+        QTest::newRow("product 10: 18 values alike, never 0") << 2 << 5 << weights(1, 19, 10);
+        QTest::newRow("product 90: 19 values alike") << 9 << 10 << weights(80, 99, 90);
     }
 
     // Three distinct answers, the wrong ones positive and spread as the weights
