@@ -2,13 +2,21 @@
 # Plays a whole quiz through AT-SPI alone, the way a screen reader sees the
 # game, on a private X server of its own; run inside a private D-Bus session
 # (dbus-run-session): tst_atspi_quiz.py TABULON
-import contextlib, os, re, subprocess, sys, tempfile, time
+import atexit, contextlib, os, re, subprocess, sys, tempfile, time
 
 read_end, write_end = os.pipe()
 # No reset when the last client leaves: the game would find no server while it resets.
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
                          "-screen", "0", "1024x768x24"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
 os.close(write_end)
+
+
+@atexit.register
+def stop_x_server():
+    xvfb.terminate()  # lets it remove its lock and socket
+    xvfb.wait()
+
+
 os.environ["DISPLAY"] = ":" + os.fdopen(read_end).readline().strip()
 # The bus starts the AT-SPI registry, which makes the keys and clicks on it.
 subprocess.run(["dbus-update-activation-environment", "DISPLAY"], check=True)
@@ -101,5 +109,3 @@ with tempfile.TemporaryDirectory(prefix="tabulon-atspi-") as home:
     finally:
         tabulon.kill()
         tabulon.wait()
-        xvfb.terminate()  # lets it remove its lock and socket
-        xvfb.wait()

@@ -83,10 +83,10 @@ def play(prefix, faces, work):
     env = {key: value for key, value in os.environ.items() if not key.startswith("QT_")}
     env.update(DISPLAY=":" + os.fdopen(read_end).readline().strip(), QT_QPA_PLATFORM="xcb", NO_AT_BRIDGE="1",
                HOME=work, XDG_CONFIG_HOME=work, XDG_RUNTIME_DIR=work)
-    elsewhere = os.path.join(work, "elsewhere")
-    os.mkdir(elsewhere)
-    tabulon = subprocess.Popen([os.path.join(prefix, "bin", "tabulon")], cwd=elsewhere, env=env)
+    os.mkdir(os.path.join(work, "elsewhere"))
+    tabulon = None
     try:
+        tabulon = subprocess.Popen([os.path.join(prefix, "bin", "tabulon")], cwd=os.path.join(work, "elsewhere"), env=env)
         window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "Tabulon 1.1",
                      env=env, timeout=60).split()[0]
         run("xdotool", "windowfocus", "--sync", window, env=env)
@@ -106,8 +106,9 @@ def play(prefix, faces, work):
         key("alt+e")
         assert tabulon.wait(timeout=10) == 0, "the program ended with an error"
     finally:
-        tabulon.kill()
-        tabulon.wait()
+        if tabulon:
+            tabulon.kill()
+            tabulon.wait()
         xvfb.terminate()  # lets it remove its lock and socket
         xvfb.wait()
 
