@@ -1,25 +1,25 @@
 #!/usr/bin/python3
 # Plays a whole quiz through AT-SPI alone, the way a screen reader sees the
-# game, on a private X server and D-Bus session: tst_atspi_quiz.py TABULON
-import os, re, subprocess, sys, tempfile, time
+# game, on a private X server of its own; run inside a private D-Bus session
+# (dbus-run-session): tst_atspi_quiz.py TABULON
+import atexit, contextlib, os, re, subprocess, sys, tempfile, time
 
-if len(sys.argv) == 2:  # start the X server, then this again inside a D-Bus session
-    read_end, write_end = os.pipe()
-    # No reset when the AT-SPI bus launcher, its first client, leaves: the
-    # game would find no server while it resets.
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
-                             "-screen", "0", "1024x768x24"], pass_fds=[write_end],
-                            stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    display = os.fdopen(read_end).readline().strip()
-    try:
-        if not display:
-            sys.exit("Xvfb did not start")
-        sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv, "inside"],
-                                env=dict(os.environ, DISPLAY=":" + display), timeout=540).returncode)
-    finally:
-        xvfb.terminate()  # lets it remove its lock and socket
-        xvfb.wait()
+read_end, write_end = os.pipe()
+# No reset when the last client leaves: the game would find no server while it resets.
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+                         "-screen", "0", "1024x768x24"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+os.close(write_end)
+
+
+@atexit.register
+def stop_x_server():
+    xvfb.terminate()  # lets it remove its lock and socket
+    xvfb.wait()
+
+
+os.environ["DISPLAY"] = ":" + os.fdopen(read_end).readline().strip()
+# The bus starts the AT-SPI registry, which makes the keys and clicks on it.
+subprocess.run(["dbus-update-activation-environment", "DISPLAY"], check=True)
 
 import pyatspi
 from gi.repository import Atspi, GLib
@@ -37,12 +37,9 @@ def wait_for(what, probe, timeout=60):
     while time.monotonic() < deadline:
         while GLib.MainContext.default().iteration(False):  # the bus' news of windows
             pass
-        try:
-            found = probe()
-            if found:
+        with contextlib.suppress(Exception):
+            if found := probe():
                 return found
-        except Exception:
-            pass
         time.sleep(0.1)
     raise AssertionError("timed out waiting for " + what)
 
@@ -101,9 +98,8 @@ def play(app, window):
 
 
 with tempfile.TemporaryDirectory(prefix="tabulon-atspi-") as home:
-    os.mkdir(home + "/run", 0o700)  # scores and runtime files stay in here
-    tabulon = subprocess.Popen([sys.argv[1]], env=dict(
-        os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home + "/run"))
+    # Scores and runtime files stay in here.
+    tabulon = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home))
     try:
         app = wait_for("Tabulon on the bus", lambda: next(
             a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "tabulon"))
