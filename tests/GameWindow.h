@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeClock.h"
-#include "frmMultiiplication.h"
+#include "QuizPlayer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,14 +35,7 @@ protected:
     }
 
     // Worked out from the screen alone, as a player would.
-    int productButton() const
-    {
-        const int product = text("lblFirstNumber").toInt() * text("lblSecondNumber").toInt();
-        for (int i = 1; i <= 3; ++i)
-            if (window->answerButton(i)->text().toInt() == product)
-                return i;
-        return 0;
-    }
+    int productButton() const { return QuizPlayer::productButton(*window); }
 
     std::shared_ptr<FakeClock> clock;
     std::unique_ptr<frmMultiiplication> window;
