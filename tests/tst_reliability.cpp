@@ -333,11 +333,18 @@ void tst_Reliability::faultsLoseNothing()
     });
     window->tableList()->setCurrentIndex(7);
     press(u"cmdStartStop"_s);
+    // A picture that cannot be shown leaves the box empty, not showing the last one.
+    const auto boxShows = [this, &target](const QString &picture) {
+        return window->findChild<QLabel *>(u"Picture1"_s)->pixmap().isNull() == (picture == target);
+    };
     for (int question = 1; question <= 20; ++question) {
         clock->advance(1);
-        if (question % 9 == 0)
+        if (question % 9 == 0) {
             QuizPlayer::answerWrong(*window);
+            QVERIFY(boxShows(u"sad.gif"_s));
+        }
         QuizPlayer::answerRight(*window);
+        QVERIFY(boxShows(u"smile.gif"_s));
     }
     checkStopped();
     QCOMPARE(window->quizState().intWrongAnswers, 2);
