@@ -1,9 +1,8 @@
-#include "FakeClock.h"
+#include "GameWindow.h"
 #include "HighScoreBook.h"
 #include "HighScoreListing.h"
 #include "ModalDialogs.h"
 #include "QuestionList.h"
-#include "QuizPlayer.h"
 
 #include <QComboBox>
 #include <QInputDialog>
@@ -91,7 +90,7 @@ void countPictureWarnings(QtMsgType type, const QMessageLogContext &context, con
 // through the window's handlers, damaged and missing files, another copy
 // writing the store, and texts in the store that no copy of the game wrote.
 // Nothing may grow, crash or be lost.
-class tst_Reliability : public QObject
+class tst_Reliability : public QObject, public GameWindow
 {
     Q_OBJECT
 
@@ -104,18 +103,15 @@ private Q_SLOTS:
     void storedTextsAreReadByTheRule();
 
 private:
-    QString text(const QString &name) const { return window->findChild<QLabel *>(name)->text(); }
-    QString shownItem() const { return text(u"lblFirstNumber"_s) + u'*' + text(u"lblSecondNumber"_s); }
+    QString shownItem() const { return text("lblFirstNumber") + u'*' + text("lblSecondNumber"); }
     QString stored(const QString &key) const { return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, key, {}); }
-    void press(const QString &button) const { window->findChild<QPushButton *>(button)->click(); }
+    void press(const QString &button) const { control<QPushButton>(button)->click(); }
     void checkQuestion(QStringList pool, QStringList asked, int right, int wrong) const;
     void checkStopped() const;
 
     std::unique_ptr<QTemporaryDir> dir;
     QString mediaDir;
-    std::shared_ptr<FakeClock> clock;
     std::shared_ptr<SettingsStore> settings;
-    std::unique_ptr<frmMultiiplication> window;
 };
 
 void tst_Reliability::initTestCase()
@@ -132,14 +128,11 @@ void tst_Reliability::init()
     QVERIFY(QDir().mkpath(mediaDir));
     for (const QString &name : {u"0.wav"_s, u"smile.gif"_s, u"sad.gif"_s})
         QVERIFY(QFile::copy(QStringLiteral(TABULON_MEDIA_DIR "/") + name, mediaDir + u'/' + name));
-    clock = std::make_shared<FakeClock>();
     settings = std::make_shared<SettingsStore>(dir->filePath(u"config/tabulon/highscores.ini"_s));
     const auto seed = quint64(environmentNumber("TABULON_RANDOM_SEED", 20240611));
-    const auto mediaFile = [this](const QString &name) { return mediaDir + u'/' + name; };
     // A timer that never moves makes the draws depend on the seed alone.
-    window = std::make_unique<frmMultiiplication>(
-        WindowServices{clock, RandomNumbers(seed, [] { return quint64(0); }), settings, mediaFile});
-    window->show();
+    openWindow({.random = RandomNumbers(seed, [] { return quint64(0); }), .settings = settings,
+                .mediaFile = [this](const QString &name) { return mediaDir + u'/' + name; }});
     g_pictureWarnings = 0;
 }
 
@@ -149,8 +142,8 @@ void tst_Reliability::init()
 void tst_Reliability::checkQuestion(QStringList pool, QStringList asked, int right, int wrong) const
 {
     const QuizState &quiz = window->quizState();
-    QVERIFY(quiz.blnStarted && window->findChild<QTimer *>(u"Timer1"_s)->isActive());
-    QCOMPARE(window->findChild<QStackedWidget *>(u"stkPanels"_s)->currentWidget()->objectName(), u"fraQuestion"_s);
+    QVERIFY(quiz.blnStarted && control<QTimer>("Timer1")->isActive());
+    QCOMPARE(control<QStackedWidget>("stkPanels")->currentWidget()->objectName(), u"fraQuestion"_s);
     QSet<int> captions;
     int products = 0;
     for (int i = 1; i <= 3; ++i) {
@@ -170,17 +163,17 @@ void tst_Reliability::checkQuestion(QStringList pool, QStringList asked, int rig
     pool.sort();
     QCOMPARE(asked, pool);
     window->Timer1_Timer();
-    QCOMPARE(text(u"lblNoOfQuestion"_s), u"%1 of %2"_s.arg(right).arg(quiz.intTotalQuestions));
-    QCOMPARE(text(u"lblWrongAnswers"_s), QString::number(wrong));
+    QCOMPARE(text("lblNoOfQuestion"), u"%1 of %2"_s.arg(right).arg(quiz.intTotalQuestions));
+    QCOMPARE(text("lblWrongAnswers"), QString::number(wrong));
 }
 
 void tst_Reliability::checkStopped() const
 {
     QVERIFY(!window->quizState().blnStarted);
-    QVERIFY(!window->findChild<QTimer *>(u"Timer1"_s)->isActive());
-    QCOMPARE(window->findChild<QStackedWidget *>(u"stkPanels"_s)->currentWidget()->objectName(), u"fraStart"_s);
-    QCOMPARE(window->findChild<QPushButton *>(u"cmdStartStop"_s)->text(), u"&Start"_s);
-    QCOMPARE(text(u"lblTimeTaken"_s), u"0"_s);
+    QVERIFY(!control<QTimer>("Timer1")->isActive());
+    QCOMPARE(control<QStackedWidget>("stkPanels")->currentWidget()->objectName(), u"fraStart"_s);
+    QCOMPARE(control<QPushButton>("cmdStartStop")->text(), u"&Start"_s);
+    QCOMPARE(text("lblTimeTaken"), u"0"_s);
 }
 
 // Random tables (the empty choice too), right and wrong answers, and now and
@@ -335,7 +328,7 @@ void tst_Reliability::faultsLoseNothing()
     press(u"cmdStartStop"_s);
     // A picture that cannot be shown leaves the box empty, not showing the last one.
     const auto boxShows = [this, &target](const QString &picture) {
-        return window->findChild<QLabel *>(u"Picture1"_s)->pixmap().isNull() == (picture == target);
+        return control<QLabel>("Picture1")->pixmap().isNull() == (picture == target);
     };
     for (int question = 1; question <= 20; ++question) {
         clock->advance(1);
