@@ -153,13 +153,13 @@ void removeAbandonedTakeover(const QString &lockPath)
 // that start waiting together try again together and all but one find the
 // lock taken each time: of a dozen, some gave up with the lock free nearly
 // all along. Each copy tries again soon, at a moment of its own.
-bool lockWithin(QLockFile &lock, const QString &lockPath, int timeoutMs)
+bool lockWithin(QLockFile &lock, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return false;
-        removeAbandonedTakeover(lockPath);
+        removeAbandonedTakeover(lock.fileName());
         QThread::msleep(LockRetryMs + QRandomGenerator::global()->bounded(LockRetryMs));
     }
     return true;
@@ -220,7 +220,7 @@ bool SettingsStore::update(const QString &app, const QString &section, const Cha
     const QString lockPath = m_filePath + u".lock"_s;
     QLockFile lock(lockPath);
     lock.setStaleLockTime(StaleLockMs);
-    if (!lockWithin(lock, lockPath, LockWaitMs))
+    if (!lockWithin(lock, LockWaitMs))
         return fail(lockError(lock, lockPath));
 
     QString error;
