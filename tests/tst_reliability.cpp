@@ -259,37 +259,34 @@ void tst_Reliability::faultsLoseNothing_data()
 {
     QTest::addColumn<QString>("target");    // a media file, or what happens to the store
     QTest::addColumn<QByteArray>("bytes");  // what the file holds from then on; null: it is gone
-    QTest::addColumn<QString>("outcome");   // of the quiz's new best time
+    QTest::addColumn<bool>("saved");        // the quiz's new best time
 
     const QByteArray gif = readBytes(QStringLiteral(TABULON_MEDIA_DIR "/smile.gif"));
     const QByteArray wav = readBytes(QStringLiteral(TABULON_MEDIA_DIR "/0.wav"));
-    QTest::newRow("smile.gif missing") << u"smile.gif"_s << QByteArray() << u"stored"_s;
-    QTest::newRow("sad.gif empty") << u"sad.gif"_s << QByteArray("") << u"stored"_s;
-    QTest::newRow("smile.gif cut short") << u"smile.gif"_s << gif.left(gif.size() / 2) << u"stored"_s;
-    QTest::newRow("sad.gif is a sound") << u"sad.gif"_s << wav << u"stored"_s;
-    QTest::newRow("0.wav missing") << u"0.wav"_s << QByteArray() << u"stored"_s;
-    QTest::newRow("0.wav empty") << u"0.wav"_s << QByteArray("") << u"stored"_s;
-    QTest::newRow("0.wav cut short") << u"0.wav"_s << wav.left(wav.size() / 2) << u"stored"_s;
-    QTest::newRow("0.wav is a picture") << u"0.wav"_s << gif << u"stored"_s;
-    QTest::newRow("store and its folder missing") << u"folder"_s << QByteArray() << u"stored"_s;
-    static constexpr char corrupt[] = "\xff\xfe\0junk\n[Quorvil]\nMulti\\5Score=33\nMulti\\5Name=Eve\n\x01[\n";
-    QTest::newRow("store corrupt") << u"store"_s << QByteArray(corrupt, sizeof corrupt - 1) << u"stored"_s;
+    QTest::newRow("smile.gif missing") << u"smile.gif"_s << QByteArray() << true;
+    QTest::newRow("sad.gif empty") << u"sad.gif"_s << QByteArray("") << true;
+    QTest::newRow("smile.gif cut short") << u"smile.gif"_s << gif.left(gif.size() / 2) << true;
+    QTest::newRow("sad.gif is a sound") << u"sad.gif"_s << wav << true;
+    QTest::newRow("0.wav missing") << u"0.wav"_s << QByteArray() << true;
+    QTest::newRow("0.wav empty") << u"0.wav"_s << QByteArray("") << true;
+    QTest::newRow("0.wav cut short") << u"0.wav"_s << wav.left(wav.size() / 2) << true;
+    QTest::newRow("0.wav is a picture") << u"0.wav"_s << gif << true;
+    QTest::newRow("store and its folder missing") << u"folder"_s << QByteArray() << true;
     QTest::newRow("store larger than any store") << u"store"_s
-        << "[Quorvil]\nMulti\\5Score=33\n" + QByteArray(17 << 20, ' ') << u"not saved"_s;
-    QTest::newRow("store a loop of links") << u"link"_s << QByteArray() << u"not saved"_s;
-    QTest::newRow("a file where the store's folder should be") << u"folder"_s << QByteArray("x") << u"not saved"_s;
-    QTest::newRow("another copy stores a better time meanwhile") << u"other copy"_s << QByteArray() << u"kept"_s;
-    QTest::newRow("a copy killed while taking over a stale lock") << u"lock"_s << QByteArray() << u"stored"_s;
+        << "[Quorvil]\nMulti\\5Score=33\n" + QByteArray(17 << 20, ' ') << false;
+    QTest::newRow("store a loop of links") << u"link"_s << QByteArray() << false;
+    QTest::newRow("a copy killed while taking over a stale lock") << u"lock"_s << QByteArray() << true;
 }
 
 // A quiz of table 7 with two wrong answers, played with one fault in place.
 // The game goes on; a best time is stored, or the player is told it was not
-// saved; nothing stored before is lost.
+// saved; nothing stored before is lost. (The high-score tests damage the
+// store in more ways, and let another copy write it during the name prompt.)
 void tst_Reliability::faultsLoseNothing()
 {
     QFETCH(QString, target);
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, outcome);
+    QFETCH(bool, saved);
     const QString storeFile = settings->filePath();
     QVERIFY(settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, u"5Score"_s, u"33"_s));
     QVERIFY(settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, u"5Name"_s, u"Eve"_s));
@@ -302,7 +299,7 @@ void tst_Reliability::faultsLoseNothing()
     else if (target == u"link"_s)
         QVERIFY(QFile::remove(storeFile) && QFile::link(storeFile, storeFile));
     else if (target == u"folder"_s)
-        QVERIFY(QDir(folder).removeRecursively() && (bytes.isNull() || writeBytes(folder, bytes)));
+        QVERIFY(QDir(folder).removeRecursively());
     else if (target == u"lock"_s) // a stale lock, and its takeover made but not yet written
         for (const QString &suffix : {u".lock"_s, u".lock.rmlock"_s}) {
             QFile file(storeFile + suffix);
@@ -313,15 +310,10 @@ void tst_Reliability::faultsLoseNothing()
 
     QStringList told;
     ModalDialogs answers([&](QWidget *dialog) {
-        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
-            if (target == u"other copy"_s)
-                QVERIFY(SettingsStore(storeFile).update(u"Quorvil"_s, u"Multi"_s, [](const SettingsStore::Section &) {
-                    return SettingsStore::Changes{{u"7Score"_s, u"5"_s}, {u"7Name"_s, u"Zed"_s}};
-                }));
+        if (auto *input = qobject_cast<QInputDialog *>(dialog))
             input->setTextValue(u"Ann"_s);
-        } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        else if (auto *box = qobject_cast<QMessageBox *>(dialog))
             told << box->text();
-        }
         static_cast<QDialog *>(dialog)->accept();
     });
     window->tableList()->setCurrentIndex(7);
@@ -342,14 +334,13 @@ void tst_Reliability::faultsLoseNothing()
     checkStopped();
     QCOMPARE(window->quizState().intWrongAnswers, 2);
     QCOMPARE(told.size(), 1);
-    if (outcome == u"not saved"_s) {
-        QVERIFY2(told[0].startsWith(u"The high score could not be saved."_s), qPrintable(told[0]));
-        QCOMPARE(readBytes(storeFile), before);
-    } else {
-        QVERIFY2(told[0].contains(u"Table 7\t\t%1 ( %2 sec )"_s.arg(outcome == u"kept"_s ? u"Zed"_s : u"Ann"_s)
-                                      .arg(outcome == u"kept"_s ? 5 : 22)), qPrintable(told[0]));
+    if (saved) {
+        QVERIFY2(told[0].contains(u"Table 7\t\tAnn ( 22 sec )"_s), qPrintable(told[0]));
         if (target != u"folder"_s)
             QCOMPARE(stored(u"5Score"_s) + stored(u"5Name"_s), u"33Eve"_s);
+    } else {
+        QVERIFY2(told[0].startsWith(u"The high score could not be saved."_s), qPrintable(told[0]));
+        QCOMPARE(readBytes(storeFile), before);
     }
     QCOMPARE(g_pictureWarnings > 0, mediaFault && target.endsWith(u".gif"_s));
     press(u"cmdStartStop"_s); // and the game goes on
