@@ -183,7 +183,7 @@ void tst_Reliability::checkStopped() const
 // hundred quizzes, which make all that is made once.
 void tst_Reliability::randomPlayKeepsTheRulesAndGrowsNothing()
 {
-    const int target = environmentNumber("TABULON_SOAK_QUIZZES", 1000);
+    const int target = environmentNumber("TABULON_SOAK_QUIZZES", 3000);
     constexpr int BaselineQuiz = 100;
     QVERIFY(target > BaselineQuiz);
     QRandomGenerator random(quint32(environmentNumber("TABULON_RANDOM_SEED", 20240611)));
