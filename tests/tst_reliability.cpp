@@ -348,8 +348,8 @@ void tst_Reliability::faultsLoseNothing()
 }
 
 // Generated texts, as another program or a hand might leave them in the
-// store: read as the rule says and listed exactly as stored, from the text
-// and through the store.
+// store: read as the rule says and listed exactly as stored, from the text,
+// through the store, and from random bytes written into the file itself.
 void tst_Reliability::storedTextsAreReadByTheRule()
 {
     const QStringList pieces{u" "_s, u"\t"_s, u"+"_s, u"-"_s, u"."_s, u"e"_s, u"E"_s, u"0"_s, u"5"_s, u"32767"_s,
@@ -371,6 +371,12 @@ void tst_Reliability::storedTextsAreReadByTheRule()
         }
         return text;
     };
+    const auto randomBytes = [&random] {
+        QByteArray bytes(random.bounded(64), '\0');
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        return bytes;
+    };
     constexpr int Texts = 20000, ThroughTheStore = 200;
     for (int i = 0; i < Texts; ++i) {
         const QString score = generated(), name = generated();
@@ -386,8 +392,14 @@ void tst_Reliability::storedTextsAreReadByTheRule()
         }));
         QCOMPARE(HighScoreBook(*settings).best(7), bestByTheRule(score));
         QVERIFY(HighScoreBook(*settings).listing().contains(line));
+        QVERIFY(writeBytes(settings->filePath(), "[Quorvil]\nMulti\\7Score=" + randomBytes() + "\nMulti\\7Name=" + randomBytes()));
+        const QString readScore = stored(u"7Score"_s);
+        QCOMPARE(HighScoreBook(*settings).best(7), bestByTheRule(readScore));
+        QVERIFY(HighScoreBook(*settings).listing().contains(
+            u"Table 7\t\t"_s + HighScoreListing::entry(readScore, stored(u"7Name"_s)) + u"\r\n"_s));
     }
-    qInfo("%d generated scores and names read and listed, %d of them through the store", Texts, ThroughTheStore);
+    qInfo("%d generated scores and names read and listed, %d of them through the store, and %d files of random bytes",
+          Texts, ThroughTheStore, ThroughTheStore);
 }
 
 QTEST_MAIN(tst_Reliability)
