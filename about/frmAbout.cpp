@@ -2,6 +2,7 @@
 #include "ui_frmAbout.h"
 
 #include "Fonts.h"
+#include "Product.h"
 
 #include <QDesktopServices>
 #include <QIcon>
@@ -12,7 +13,6 @@
 
 namespace {
 
-const QString ProductName = QStringLiteral("Tabulon 1.1");
 const QString ProductPage = QStringLiteral("https://tabulon.example/");
 
 constexpr qreal WindowFontPoints = 12;
@@ -122,8 +122,8 @@ void frmAbout::Form_Load()
 {
     if (const QWidget *mainWindow = parentWidget())
         setWindowIcon(mainWindow->windowIcon());
-    setWindowTitle(QStringLiteral("About ") + ProductName);
-    ui->lblApp->setText(ProductName);
+    setWindowTitle(QStringLiteral("About ") + Product::nameAndVersion());
+    ui->lblApp->setText(Product::nameAndVersion());
     ui->Picture1->setCursor(ui->Label1->cursor());
 }
 

@@ -140,9 +140,8 @@ void QuizAnnouncer::answered(AnswerOutcome outcome)
         describeAnswerButtons();
 }
 
-void QuizAnnouncer::finished()
+void QuizAnnouncer::finished(qint64 seconds)
 {
-    const qint64 seconds = AnswerJudge::shownSeconds(m_quiz, m_quiz.dtEndTime);
     m_status = u"Quiz finished in "_s + secondsText(seconds);
     describeAnswerButtons();
     // The focus goes to Start when the quiz stops; it says so again there.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnswerJudge.h"
+#include "QuizSession.h"
 
 #include <QString>
 
@@ -24,7 +24,7 @@ public:
     void questionShown();
     void countersShown(qint64 elapsedSeconds);
     void answered(AnswerOutcome outcome);
-    void finished();
+    void finished(qint64 seconds);
 
 private:
     void nameControls();

@@ -1,28 +1,20 @@
 #include "frmMultiiplication.h"
 #include "ui_frmMultiiplication.h"
 
-#include "AnswerJudge.h"
 #include "Fonts.h"
-#include "HighScoreBook.h"
-#include "HighScoreDialogs.h"
 #include "NumberText.h"
+#include "Product.h"
 #include "ProgramIcon.h"
-#include "QuestionList.h"
 #include "QuizAnnouncer.h"
-#include "SoundModule.h"
 #include "frmAbout.h"
 
 #include <QButtonGroup>
-#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 
 namespace {
 
 constexpr int TimerIntervalMs = 250;
-constexpr qint16 SingleTableQuestions = 20;
-constexpr qint16 FullTableQuestions = 50;
-constexpr int NoTableIndex = 0;
 constexpr qreal WindowFontPoints = 8.25;
 constexpr qreal FactorFontPoints = 36;
 constexpr qreal AnswerFontPoints = 18;
@@ -40,9 +32,11 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     , ui(std::make_unique<Ui::frmMultiiplication>())
     , cmdAnswer(new QButtonGroup(this))
     , m_services(std::move(services))
-    , m_drawer(m_services.random)
+    , m_session(*m_services.clock, m_services.random)
+    , m_book(*m_services.settings)
 {
     ui->setupUi(this);
+    setWindowTitle(Product::nameAndVersion());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
@@ -59,7 +53,7 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     ui->Text1->setPalette(printed);
 
     applyFonts();
-    m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_quiz);
+    m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_session.state());
     connectControls();
     Form_Load();
 }
@@ -139,12 +133,12 @@ void frmMultiiplication::Form_Load()
     showStartPanel();
     ui->cmbNumber->clear();
     ui->cmbNumber->addItems(TableListEntries);
-    ui->cmbNumber->setCurrentIndex(NoTableIndex);
+    ui->cmbNumber->setCurrentIndex(QuizSession::NoTable);
 }
 
 void frmMultiiplication::cmdStartStop_Click()
 {
-    if (m_quiz.blnStarted)
+    if (m_session.isRunning())
         stopQuiz();
     else
         startQuiz();
@@ -152,23 +146,16 @@ void frmMultiiplication::cmdStartStop_Click()
 
 void frmMultiiplication::startQuiz()
 {
-    if (ui->cmbNumber->currentIndex() == NoTableIndex) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Tabulon"),
-                        QStringLiteral("Select a table from the above list and click start"),
-                        QMessageBox::Ok, this);
-        box.exec();
+    if (!m_session.start(ui->cmbNumber->currentIndex())) {
+        m_services.dialogs->showMessage(
+            this, {QMessageBox::Information, Product::name(),
+                   QStringLiteral("Select a table from the above list and click start")});
         return;
     }
-    m_quiz.dtStartTime = m_services.clock->currentSecond();
-    m_quiz.intTotalQuestions = ui->cmbNumber->currentIndex() > 9 ? FullTableQuestions
-                                                                 : SingleTableQuestions;
-    m_quiz.intWrongAnswers = 0;
-    m_quiz.intQuestionNo = 0;
     Timer1.start();
     BuildQuestionList();
     ShowNextQuestion();
     showQuestionPanel();
-    m_quiz.blnStarted = true;
     ui->cmdStartStop->setText(QStringLiteral("&Stop"));
 }
 
@@ -178,7 +165,7 @@ void frmMultiiplication::stopQuiz()
     showStartPanel();
     Timer1.stop();
     ui->lblTimeTaken->setText(QStringLiteral("0"));
-    m_quiz.blnStarted = false;
+    m_session.stop();
 }
 
 // The covered panel is hidden, so neither mouse nor keyboard reaches it; the
@@ -201,12 +188,12 @@ void frmMultiiplication::showQuestionPanel()
 
 void frmMultiiplication::BuildQuestionList()
 {
-    m_quiz.colQuestions = QuestionList::build(ui->cmbNumber->currentIndex());
+    m_session.buildQuestionList(ui->cmbNumber->currentIndex());
 }
 
 void frmMultiiplication::ShowNextQuestion()
 {
-    const auto captions = m_drawer.drawNext(m_quiz);
+    const auto captions = m_session.nextQuestion();
     if (!captions)
         return;
     ui->lblFirstNumber->setText(captions->firstNumber);
@@ -227,7 +214,7 @@ qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
 void frmMultiiplication::PlaySound(const QString &strWavPath, bool blnWaitUntilFinish)
 {
     if (!m_sound)
-        m_sound = SoundModule::load();
+        m_sound = m_services.loadSound();
     if (!m_sound || m_sound->outputDeviceCount() <= 0)
         return;
     m_sound->play(strWavPath, blnWaitUntilFinish);
@@ -244,9 +231,9 @@ void frmMultiiplication::cmdAnswer_Click(int Index)
 {
     // A press that arrives while the quiz is ending (an assistive tool's
     // action during the closing sound) has no question left to answer.
-    if (!m_quiz.blnStarted || m_quiz.intQuestionNo >= m_quiz.intTotalQuestions)
+    if (!m_session.takesAnswers())
         return;
-    const AnswerOutcome outcome = AnswerJudge::judge(m_quiz, cmdAnswer->button(Index)->text());
+    const AnswerOutcome outcome = m_session.answer(cmdAnswer->button(Index)->text());
     m_announcer->answered(outcome);
     switch (outcome) {
     case AnswerOutcome::Wrong:
@@ -266,10 +253,9 @@ void frmMultiiplication::cmdAnswer_Click(int Index)
 // prompt of a best time comes only after it, then the quiz stops.
 void frmMultiiplication::finishQuiz()
 {
-    m_quiz.dtEndTime = m_services.clock->currentSecond();
     Timer1.stop();
     Timer1_Timer();
-    m_announcer->finished();
+    m_announcer->finished(m_session.counters().seconds);
     repaint();
     PlaySound(m_services.mediaFile(QStringLiteral("0.wav")), true);
     CheckHighScore();
@@ -278,12 +264,12 @@ void frmMultiiplication::finishQuiz()
 
 void frmMultiiplication::Timer1_Timer()
 {
-    const qint64 elapsed = AnswerJudge::shownSeconds(m_quiz, m_services.clock->currentSecond());
-    ui->lblWrongAnswers->setText(NumberText::decimal(m_quiz.intWrongAnswers));
-    ui->lblTimeTaken->setText(NumberText::decimal(elapsed) + QStringLiteral(" sec"));
-    ui->lblNoOfQuestion->setText(NumberText::decimal(m_quiz.intQuestionNo) + QStringLiteral(" of ")
-                                 + NumberText::decimal(m_quiz.intTotalQuestions));
-    m_announcer->countersShown(elapsed);
+    const QuizSession::Counters counters = m_session.counters();
+    ui->lblWrongAnswers->setText(NumberText::decimal(counters.wrongAnswers));
+    ui->lblTimeTaken->setText(NumberText::decimal(counters.seconds) + QStringLiteral(" sec"));
+    ui->lblNoOfQuestion->setText(NumberText::decimal(counters.rightAnswers) + QStringLiteral(" of ")
+                                 + NumberText::decimal(counters.totalQuestions));
+    m_announcer->countersShown(counters.seconds);
 }
 
 void frmMultiiplication::cmdExit_Click()
@@ -300,40 +286,42 @@ void frmMultiiplication::cmdAbout_Click()
     m_about->exec();
 }
 
-void frmMultiiplication::setQuizTimes(qint64 startSecond, qint64 endSecond)
-{
-    m_quiz.dtStartTime = startSecond;
-    m_quiz.dtEndTime = endSecond;
-}
-
 // The table is the one selected now, which may differ from the one the quiz
-// was started with.
+// was started with. The listing shown after a store is the store as written.
 void frmMultiiplication::CheckHighScore()
 {
     using HighScoreRules::Verdict;
     const int table = ui->cmbNumber->currentIndex();
-    if (table == HighScoreRules::UnscoredTable)
-        return;
-    HighScoreBook book(*m_services.settings);
-    const auto seconds = HighScoreRules::quizSeconds(m_quiz.dtStartTime, m_quiz.dtEndTime);
-    const Verdict verdict = HighScoreRules::decide(seconds, book.best(table));
+    const auto seconds = m_session.quizSeconds();
+    const Verdict verdict = m_book.verdict(table, seconds);
     if (verdict == Verdict::NotBest)
         return;
-    const QString name = HighScoreDialogs::askName(
-        this, verdict == Verdict::NewBest ? QStringLiteral("You have created a new High score")
-                                          : QStringLiteral("You have equaled with the High score"));
+    const QString name = m_services.dialogs->askName(
+        this,
+        verdict == Verdict::NewBest ? QStringLiteral("You have created a new High score")
+                                    : QStringLiteral("You have equaled with the High score"),
+        QStringLiteral("Enter Your Name"));
     if (name.isEmpty())
         return;
-    if (book.record(table, *seconds, name) == HighScoreBook::Recorded::Failed) {
-        HighScoreDialogs::showNotSaved(this, book.errorString());
+    const HighScoreBook::Recorded recorded = m_book.record(table, *seconds, name);
+    if (recorded.result == HighScoreBook::Recorded::Result::Failed) {
+        m_services.dialogs->showMessage(
+            this, {QMessageBox::Warning, Product::name(),
+                   QStringLiteral("The high score could not be saved.\n\n") + m_book.errorString()});
         return;
     }
-    DisplayHighScore();
+    showListing(recorded.listing);
 }
 
 void frmMultiiplication::DisplayHighScore()
 {
-    HighScoreDialogs::showListing(this, HighScoreBook(*m_services.settings).listing());
+    showListing(m_book.listing());
+}
+
+void frmMultiiplication::showListing(const QString &listing)
+{
+    m_services.dialogs->showMessage(
+        this, {QMessageBox::NoIcon, QStringLiteral("Tabulon - High Scores"), listing, true});
 }
 
 void frmMultiiplication::cmdHighScores_Click()

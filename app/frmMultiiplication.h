@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FeedbackPicture.h"
-#include "QuestionDrawer.h"
-#include "QuizState.h"
+#include "HighScoreBook.h"
+#include "QuizSession.h"
 #include "WindowServices.h"
 
 #include <QTimer>
@@ -37,11 +37,9 @@ public:
     void PlaySound(const QString &strWavPath, bool blnWaitUntilFinish);
     void showFeedbackPicture(FeedbackPicture picture);
 
-    const QuizState &quizState() const { return m_quiz; }
+    const QuizState &quizState() const { return m_session.state(); }
     QComboBox *tableList() const;
     QPushButton *answerButton(int index) const;
-    // Lets tests put the times of a finished quiz in place.
-    void setQuizTimes(qint64 startSecond, qint64 endSecond);
 
 public Q_SLOTS:
     void cmdStartStop_Click();
@@ -62,6 +60,7 @@ private:
     void finishQuiz();
     void startQuiz();
     void stopQuiz();
+    void showListing(const QString &listing);
     void showStartPanel();
     void showQuestionPanel();
     void applyFonts();
@@ -72,8 +71,8 @@ private:
     QButtonGroup *cmdAnswer;
     QTimer Timer1{this};
     WindowServices m_services;
-    QuestionDrawer m_drawer;
-    QuizState m_quiz;
+    QuizSession m_session;
+    HighScoreBook m_book;
     std::unique_ptr<SoundOutput> m_sound;
     bool m_centred = false;
     std::unique_ptr<frmAbout> m_about;

@@ -35,7 +35,9 @@ endforeach()
 # Desktop integration: menu entry, AppStream metadata and the icon theme.
 install(FILES packaging/${TABULON_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/${TABULON_APP_ID}.metainfo.xml
+configure_file(packaging/${TABULON_APP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/packaging/${TABULON_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${TABULON_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES app/icons/tabulon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
@@ -51,9 +53,10 @@ endforeach()
 find_program(GZIP gzip REQUIRED)
 set(TABULON_MAN_PROGRAM_DIR /usr/${TABULON_PROGRAM_DIR})
 configure_file(packaging/tabulon.6.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/tabulon.6 @ONLY)
+configure_file(packaging/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog @ONLY)
 set(compressed)
 foreach(file IN ITEMS ${CMAKE_CURRENT_BINARY_DIR}/packaging/tabulon.6
-                      ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
+                      ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
     get_filename_component(name ${file} NAME)
     set(gz ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name}.gz)
     add_custom_command(OUTPUT ${gz}

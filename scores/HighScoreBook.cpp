@@ -17,10 +17,12 @@ HighScoreBook::HighScoreBook(SettingsStore &store)
 {
 }
 
-qint16 HighScoreBook::best(int table) const
+HighScoreRules::Verdict HighScoreBook::verdict(int table, std::optional<qint16> seconds) const
 {
-    return HighScoreRules::storedBest(
-        m_store.ReadSetting(AppName, SectionName, HighScoreRules::scoreKey(table), QString()));
+    if (table == HighScoreRules::UnscoredTable)
+        return HighScoreRules::Verdict::NotBest;
+    const QString best = m_store.ReadSetting(AppName, SectionName, HighScoreRules::scoreKey(table), QString());
+    return HighScoreRules::decide(seconds, HighScoreRules::storedBest(best));
 }
 
 QString HighScoreBook::listing() const
@@ -34,7 +36,7 @@ HighScoreBook::Recorded HighScoreBook::record(int table, qint16 seconds, const Q
     const QString scoreKey = HighScoreRules::scoreKey(table);
     const QString nameKey = HighScoreRules::nameKey(table);
     auto verdict = Verdict::NotBest;
-    const bool written = m_store.update(AppName, SectionName, [&](const SettingsStore::Section &current) {
+    const auto written = m_store.update(AppName, SectionName, [&](const SettingsStore::Section &current) {
         verdict = HighScoreRules::decide(seconds, HighScoreRules::storedBest(current.value(scoreKey)));
         switch (verdict) {
         case Verdict::NewBest:
@@ -49,6 +51,7 @@ HighScoreBook::Recorded HighScoreBook::record(int table, qint16 seconds, const Q
         return SettingsStore::Changes{};
     });
     if (!written)
-        return Recorded::Failed;
-    return verdict == Verdict::NotBest ? Recorded::NotBest : Recorded::Stored;
+        return {Recorded::Result::Failed, {}};
+    const auto result = verdict == Verdict::NotBest ? Recorded::Result::NotBest : Recorded::Result::Stored;
+    return {result, HighScoreListing::build(*written)};
 }

@@ -34,14 +34,6 @@ qint16 storedBest(QStringView scoreText)
     return NumberText::roundToInt16(number);
 }
 
-std::optional<qint16> quizSeconds(qint64 startSecond, qint64 endSecond)
-{
-    const qint64 seconds = endSecond - startSecond;
-    if (seconds < 0 || seconds > LongestTime)
-        return std::nullopt;
-    return static_cast<qint16>(seconds);
-}
-
 Verdict decide(std::optional<qint16> seconds, qint16 best)
 {
     if (!seconds)

@@ -22,10 +22,6 @@ QString nameKey(int table);
 // cannot be a time (negative, or beyond 16 bits).
 qint16 storedBest(QStringView scoreText);
 
-// The seconds a quiz took, or nothing when they do not fit the 16 bits a
-// score has (a quiz of more than nine hours).
-std::optional<qint16> quizSeconds(qint64 startSecond, qint64 endSecond);
-
 // A best of 0 is no best time yet, so any time beats it, even 0 seconds.
 // A time that is not a score is never a best time.
 Verdict decide(std::optional<qint16> seconds, qint16 best);

@@ -207,10 +207,12 @@ SettingsStore::Section SettingsStore::readSection(const QString &app, const QStr
 bool SettingsStore::WriteSetting(const QString &app, const QString &section, const QString &key,
                                  const QString &value)
 {
-    return update(app, section, [&key, &value](const Section &) { return Changes{{key, value}}; });
+    return update(app, section, [&key, &value](const Section &) { return Changes{{key, value}}; })
+        .has_value();
 }
 
-bool SettingsStore::update(const QString &app, const QString &section, const Change &change)
+std::optional<SettingsStore::Section> SettingsStore::update(const QString &app, const QString &section,
+                                                            const Change &change)
 {
     m_error.clear();
     const QString folder = QFileInfo(m_filePath).absolutePath();
@@ -228,11 +230,14 @@ bool SettingsStore::update(const QString &app, const QString &section, const Cha
     if (!values)
         return fail(error);
     const QString group = groupOf(app, section);
-    const Changes changes = change(sectionOf(*values, group));
+    Section current = sectionOf(*values, group);
+    const Changes changes = change(current);
     if (changes.isEmpty())
-        return true;
-    for (const auto &[key, value] : changes)
+        return current;
+    for (const auto &[key, value] : changes) {
         values->insert(group + u'/' + key, value);
+        current.insert(key, value);
+    }
 
     const auto text = writeIni(*values);
     if (!text)
@@ -244,11 +249,11 @@ bool SettingsStore::update(const QString &app, const QString &section, const Cha
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*text) != text->size()
         || !file.commit())
         return fail(u"Cannot write %1: %2."_s.arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
-    return true;
+    return current;
 }
 
-bool SettingsStore::fail(const QString &reason)
+std::nullopt_t SettingsStore::fail(const QString &reason)
 {
     m_error = reason;
-    return false;
+    return std::nullopt;
 }

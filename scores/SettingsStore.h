@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 // Text values addressed by application, section and key, kept in one INI
@@ -36,13 +37,15 @@ public:
                                     const QString &value);
     // Reads the section, asks change what to write and writes it, all under
     // the lock, so that no other copy writes in between. Values of other
-    // sections are kept. False when the changes could not be stored.
-    [[nodiscard]] bool update(const QString &app, const QString &section, const Change &change);
+    // sections are kept. The section as it now stands, or nothing when the
+    // changes could not be stored.
+    [[nodiscard]] std::optional<Section> update(const QString &app, const QString &section,
+                                                const Change &change);
 
     QString errorString() const { return m_error; }
 
 private:
-    bool fail(const QString &reason);
+    std::nullopt_t fail(const QString &reason);
 
     QString m_filePath;
     QString m_error;

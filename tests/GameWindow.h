@@ -2,22 +2,33 @@
 
 #include "FakeClock.h"
 #include "QuizPlayer.h"
+#include "WindowFakes.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
-// The main window as the tests open it: on a clock the test moves, shown and
-// active, its controls found by their names.
+// The main window as the tests open it: on a clock the test moves, with a
+// store of its own, the game's media, dialogs answered by FakeDialogs and
+// sounds logged by FakeSound; shown and active, its controls found by name.
 class GameWindow
 {
 protected:
     void openWindow(WindowServices services = {})
     {
         clock = std::make_shared<FakeClock>();
+        dialogs = std::make_shared<FakeDialogs>();
+        sounds = std::make_shared<QStringList>();
+        settings = std::make_shared<SettingsStore>(storeDir.filePath(QStringLiteral("highscores.ini")));
         services.clock = clock;
+        services.settings = settings;
+        services.dialogs = dialogs;
+        services.loadSound = [log = sounds] { return std::make_unique<FakeSound>(log); };
+        if (!mediaDir.isEmpty())
+            services.mediaFile = [dir = mediaDir](const QString &name) { return dir + u'/' + name; };
         window = std::make_unique<frmMultiiplication>(std::move(services));
         window->show();
         window->activateWindow();
@@ -37,16 +48,14 @@ protected:
     // Worked out from the screen alone, as a player would.
     int productButton() const { return QuizPlayer::productButton(*window); }
 
+    QTemporaryDir storeDir;
+    QString mediaDir = QStringLiteral(TABULON_MEDIA_DIR);
     std::shared_ptr<FakeClock> clock;
+    std::shared_ptr<FakeDialogs> dialogs;
+    std::shared_ptr<QStringList> sounds;
+    std::shared_ptr<SettingsStore> settings;
     std::unique_ptr<frmMultiiplication> window;
 };
-
-// The layout tables of both windows give rectangles in twips, 15 to a pixel.
-inline QRect fromTwips(const QRect &twips)
-{
-    return {qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
-            qRound(twips.height() / 15.0)};
-}
 
 // The text is drawn whole in the control: its advance fits the width and its
 // ink, placed as the control aligns it, stays inside the height.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Dialogs.h"
+
+// The dialogs as the player meets them: Qt's input box and message boxes,
+// modal over the main window. Everything they show is plain text, so a name
+// is shown as typed, whatever characters it holds.
+class StandardDialogs final : public Dialogs
+{
+public:
+    QString askName(QWidget *parent, const QString &title, const QString &prompt) override;
+    void showMessage(QWidget *parent, const Message &message) override;
+};
