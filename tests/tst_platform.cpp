@@ -1,16 +1,15 @@
 #include "Application.h"
 #include "CheckedInt16.h"
-#include "ModalDialogs.h"
+#include "Clock.h"
 #include "NumberText.h"
 #include "RuntimeError.h"
-#include "frmMultiiplication.h"
 
-#include <QComboBox>
 #include <QDateTime>
-#include <QLabel>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -85,19 +84,20 @@ private Q_SLOTS:
         QFETCH(int, thrown);
         QFETCH(QString, report);
         QPushButton button(u"Fail"_s);
-        QObject::connect(&button, &QPushButton::clicked, [thrown] {
+        QString shown;
+        QObject::connect(&button, &QPushButton::clicked, [thrown, &shown] {
+            // Answers the box once it is up: the first event its loop handles.
+            QTimer::singleShot(0, [&shown] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                shown = u"%1|%2|"_s.arg(box->icon()).arg(box->textFormat()) + box->text();
+                box->accept();
+            });
             if (thrown)
                 throw RuntimeError(static_cast<RuntimeErrorCode>(thrown));
             throw std::logic_error("not the game's");
         });
         button.show();
-        QString shown;
-        ModalDialogs dialogs([&shown](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            QVERIFY(box);
-            shown = u"%1|%2|"_s.arg(box->icon()).arg(box->textFormat()) + box->text();
-            box->accept();
-        });
         QTimer::singleShot(0, &button, [&button] { QTest::mouseClick(&button, Qt::LeftButton); });
         QCOMPARE(QApplication::exec(), thrown ? thrown : 51);
         QCOMPARE(shown, u"%1|%2|"_s.arg(QMessageBox::Critical).arg(Qt::PlainText) + report);
@@ -122,15 +122,14 @@ private Q_SLOTS:
             shift.close();
         };
         shiftWallClock(0);
-        frmMultiiplication window;
-        window.show();
-        window.tableList()->setCurrentIndex(3);
-        window.cmdStartStop_Click();
+        const MonotonicClock clock;
+        const qint64 start = clock.currentSecond();
         const qint64 wallBefore = QDateTime::currentSecsSinceEpoch();
         shiftWallClock(jump);
         QVERIFY2(qAbs(QDateTime::currentSecsSinceEpoch() - wallBefore - jump) <= 2, "the wall clock did not move");
         QTest::qWait(1300);
-        QVERIFY(QStringList({u"1 sec"_s, u"2 sec"_s}).contains(window.findChild<QLabel *>(u"lblTimeTaken"_s)->text()));
+        const qint64 elapsed = clock.currentSecond() - start;
+        QVERIFY2(elapsed == 1 || elapsed == 2, qPrintable(QString::number(elapsed)));
         shiftWallClock(0);
     }
 };

@@ -1,8 +1,7 @@
-#include "AnswerJudge.h"
 #include "ChiSquare.h"
-#include "QuestionDrawer.h"
+#include "FakeClock.h"
 #include "QuestionList.h"
-#include "QuizState.h"
+#include "QuizSession.h"
 #include "RandomNumbers.h"
 
 #include <QSet>
@@ -11,76 +10,112 @@
 using namespace Qt::StringLiterals;
 using Weights = QMap<int, double>;
 
-namespace {
-
-QStringList expectedPool(int index)
-{
-    QStringList pool;
-    for (int a = 1; a <= 9; ++a) {
-        for (int b = 1; b <= 10; ++b) {
-            const QString item = u"%1*%2"_s.arg(a).arg(b);
-            if (index == a)
-                pool << item << item;
-            else if (index == 10)
-                pool << item;
-        }
-    }
-    return pool;
-}
-
-} // namespace
-
-// The quiz logic behind the main window: the pool, the random draws, the
-// questions and answers drawn from them, and the counters.
+// The rules of a quiz on QuizSession and the draws beneath it: the pool, the
+// random numbers, the questions and answers, the counters and the clock.
 class tst_Questions : public QObject
 {
     Q_OBJECT
 
+    FakeClock clock;
+    // A timer that never moves makes the draws repeatable, so that the
+    // distribution checks do not fail at random one run in a few hundred.
+    static quint64 frozenTimer() { return 0; }
+
+    static QString product(const QuizState &s) { return QString::number(s.intFirstNumber * s.intSecondNumber); }
+
 private Q_SLOTS:
-    void poolAndQuizzesAskEveryFact_data()
+    void quizzesAskEveryFactAsOften_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::newRow("(select table): no pool") << 0;
+        QTest::addColumn<int>("table");
         for (int k = 1; k <= 9; ++k)
-            QTest::addRow("table %d: every fact twice, side by side, each asked twice", k) << k;
-        QTest::newRow("1 to 9: each fact once, 50 distinct asked") << 10;
-        QTest::newRow("no such entry: no pool") << 11;
+            QTest::addRow("table %d: 20 questions, every fact twice", k) << k;
+        QTest::newRow("1 to 9: 50 of the 90 facts, none twice") << 10;
     }
 
-    void poolAndQuizzesAskEveryFact()
+    void quizzesAskEveryFactAsOften()
     {
-        QFETCH(int, index);
-        QCOMPARE(QuestionList::build(index), expectedPool(index));
-        if (index < 1 || index > 10)
-            return;
-        const int questions = index == 10 ? 50 : 20;
-        RandomNumbers random(quint64(index) * 1000);
-        QuestionDrawer drawer(random);
-        QuizState state;
+        QFETCH(int, table);
+        RandomNumbers random(quint64(table) * 1000);
+        QuizSession session(clock, random);
+        QVERIFY(!session.start(QuizSession::NoTable));
         int repeatsAtTheEnd = 0;
-        for (int quiz = 0; quiz < 300; ++quiz) {
-            const QString onScreen = QuestionList::item(state.intFirstNumber, state.intSecondNumber);
-            state.colQuestions = QuestionList::build(index);
+        for (int quiz = 0; quiz < 200; ++quiz) {
+            const QuizState &s = session.state();
+            const QString onScreen = QuestionList::item(s.intFirstNumber, s.intSecondNumber);
+            QVERIFY(session.start(table));
+            session.buildQuestionList(table);
+            QCOMPARE(s.colQuestions.size(), table == 10 ? 90 : 20);
             QStringList asked;
-            for (int i = 0; i < questions; ++i) {
-                QVERIFY(drawer.drawNext(state));
-                asked << QuestionList::item(state.intFirstNumber, state.intSecondNumber);
+            QMap<QString, int> times;
+            for (AnswerOutcome outcome = AnswerOutcome::Right; outcome != AnswerOutcome::LastRight;) {
+                QVERIFY2(session.nextQuestion(), "the pool ran out before the quiz ended");
+                asked << QuestionList::item(s.intFirstNumber, s.intSecondNumber);
+                ++times[asked.last()];
+                QVERIFY(s.intFirstNumber == table || (table == 10 && s.intFirstNumber <= 9));
+                QVERIFY(s.intSecondNumber >= 1 && s.intSecondNumber <= 10);
+                outcome = session.answer(product(s));
             }
+            QCOMPARE(asked.size(), s.intTotalQuestions);
+            QCOMPARE(s.intTotalQuestions, table == 10 ? 50 : 20);
+            QCOMPARE(QSet<int>(times.cbegin(), times.cend()), QSet<int>{table == 10 ? 1 : 2});
             QVERIFY(asked.first() != onScreen); // the last quiz's question does not open the next one
-            for (int i = 1; i < questions - 1; ++i)
+            for (int i = 1; i < asked.size() - 1; ++i)
                 QVERIFY2(asked[i] != asked[i - 1], qPrintable(asked.join(u' ')));
-            repeatsAtTheEnd += asked.last() == asked[questions - 2];
-            if (index == 10) {
-                QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()).size(), 50);
-            } else {
-                QStringList pool = expectedPool(index);
-                pool.sort();
-                asked.sort();
-                QCOMPARE(asked, pool);
-            }
+            repeatsAtTheEnd += asked.last() == asked[asked.size() - 2];
+            session.stop();
         }
         // When the two copies of one fact are all that is left, the repeat must come.
-        QCOMPARE(repeatsAtTheEnd > 0, index != 10);
+        QCOMPARE(repeatsAtTheEnd > 0, table != 10);
+    }
+
+    // A wrong answer keeps the question, counts and costs a second; the
+    // counters show the clock until the last answer, then the time it took.
+    void answersMoveTheCountersAndTheClock()
+    {
+        RandomNumbers random(9);
+        QuizSession session(clock, random);
+        QVERIFY(session.start(3));
+        session.buildQuestionList(3);
+        const QuizState &s = session.state();
+        for (int question = 1; question <= 20; ++question) {
+            QVERIFY(session.nextQuestion());
+            clock.advance(2);
+            const QString asked = QuestionList::item(s.intFirstNumber, s.intSecondNumber);
+            QCOMPARE(session.answer(QString::number(s.intAnswer + 1)), AnswerOutcome::Wrong);
+            QCOMPARE(QuestionList::item(s.intFirstNumber, s.intSecondNumber), asked);
+            const auto c = session.counters();
+            QCOMPARE(QList<qint64>({c.wrongAnswers, c.seconds, c.rightAnswers, c.totalQuestions}),
+                     QList<qint64>({question, 3 * question, question - 1, 20}));
+            QCOMPARE(session.answer(product(s)), question < 20 ? AnswerOutcome::Right : AnswerOutcome::LastRight);
+        }
+        QVERIFY(!session.takesAnswers());
+        clock.advance(30); // the sound and the name prompt take their time
+        QCOMPARE(session.counters().seconds, 60);
+        QCOMPARE(session.quizSeconds(), qint16(60));
+        session.stop();
+        QVERIFY(!session.isRunning() && !session.takesAnswers());
+        QCOMPARE(s.intWrongAnswers, 20); // a stop keeps the counters until the next start
+    }
+
+    // A 16-bit counter would overflow on the 32768th wrong answer, and a quiz
+    // left open for nine hours would show a time beyond 16 bits: both stop at
+    // their largest value, and such a quiz has no score.
+    void countersStopAtTheirLargestValue()
+    {
+        RandomNumbers random(1);
+        QuizSession session(clock, random);
+        session.start(2);
+        session.buildQuestionList(2);
+        session.nextQuestion();
+        for (int k = 0; k < 32770; ++k)
+            session.answer(u"0"_s);
+        QCOMPARE(session.counters().wrongAnswers, 32767);
+        QCOMPARE(session.counters().seconds, 32767);
+        for (int k = 0; k < 20; ++k) {
+            session.answer(product(session.state()));
+            session.nextQuestion();
+        }
+        QCOMPARE(session.quizSeconds(), std::nullopt);
     }
 
     void randomNumbersStayWithinBoundsAndAreUniform_data()
@@ -98,7 +133,7 @@ private Q_SLOTS:
     {
         QFETCH(int, low);
         QFETCH(int, high);
-        RandomNumbers random(42);
+        RandomNumbers random(42, frozenTimer);
         QMap<int, int> observed;
         Weights uniform;
         for (int v = low; v <= qMax(low, high); ++v)
@@ -111,8 +146,8 @@ private Q_SLOTS:
     }
 
     // Reseeding by replacing the state with the timer would repeat one value
-    // until the timer moved on, and the question draw would spin on it; yet the
-    // timer is still mixed into every draw.
+    // until the timer moved on, and the question draw would spin on it; yet
+    // the timer is still mixed into every draw.
     void drawsWithinOneTimerTickStayFresh()
     {
         RandomNumbers frozen(5, [] { return quint64(123456789); });
@@ -150,14 +185,14 @@ private Q_SLOTS:
         QTest::newRow("product 90: 19 values alike") << 9 << 10 << weights(80, 99, 90);
     }
 
-    // Three distinct answers, the wrong ones positive and spread as the weights
-    // say, the product on a button chosen uniformly.
+    // Three distinct answers, the wrong ones positive and spread as the
+    // weights say, the product on a button chosen uniformly.
     void answersFollowTheirDistribution()
     {
         QFETCH(int, first);
         QFETCH(int, second);
         QFETCH(Weights, wrongWeights);
-        RandomNumbers random(31337);
+        RandomNumbers random(31337, frozenTimer);
         QuestionDrawer drawer(random);
         QMap<int, int> firstWrong, productButton;
         for (int i = 0; i < 40000; ++i) {
@@ -174,22 +209,6 @@ private Q_SLOTS:
         }
         verifyChiSquareFit(firstWrong, wrongWeights);
         verifyChiSquareFit(productButton, {{0, 1.0}, {1, 1.0}, {2, 1.0}});
-    }
-
-    // A 16-bit counter would overflow on the 32768th wrong answer, and a quiz
-    // left open for nine hours would show a time beyond 16 bits: both stop at
-    // their largest value, while every penalty still counts.
-    void countersStopAtTheirLargestValue()
-    {
-        QuizState quiz;
-        quiz.intAnswer = 6;
-        quiz.intTotalQuestions = 20;
-        quiz.dtStartTime = 100000;
-        for (int k = 0; k < 32770; ++k)
-            QCOMPARE(AnswerJudge::judge(quiz, u"7"_s), AnswerOutcome::Wrong);
-        QCOMPARE(quiz.intWrongAnswers, 32767);
-        QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000), 32767);
-        QCOMPARE(AnswerJudge::shownSeconds(quiz, 100000 - 32771), 0); // never below 0
     }
 };
 
