@@ -10,6 +10,10 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_reporter(&Application::showRuntimeError)
 {
+    setApplicationName(QStringLiteral("tabulon"));
+    setApplicationDisplayName(QStringLiteral("Tabulon"));
+    setApplicationVersion(QStringLiteral(TABULON_VERSION));
+    setDesktopFileName(QStringLiteral("example.tabulon.Tabulon"));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
