@@ -10,8 +10,9 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_reporter(&Application::showRuntimeError)
 {
+    // No display name: on X11 and Wayland Qt would add it to every window
+    // title. The desktop entry names the program for the desktop.
     setApplicationName(QStringLiteral("tabulon"));
-    setApplicationDisplayName(QStringLiteral("Tabulon"));
     setApplicationVersion(QStringLiteral(TABULON_VERSION));
     setDesktopFileName(QStringLiteral("example.tabulon.Tabulon"));
 }
@@ -37,7 +38,7 @@ void Application::setErrorReporter(ErrorReporter reporter)
 
 void Application::showRuntimeError(const RuntimeError &error)
 {
-    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), error.report(),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tabulon"), error.report(),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
