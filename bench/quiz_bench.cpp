@@ -338,9 +338,6 @@ int main(int argc, char *argv[])
 {
     // As the program itself starts.
     Application app(argc, argv);
-    Application::setApplicationName(u"tabulon"_s);
-    Application::setApplicationDisplayName(u"Tabulon"_s);
-    Application::setDesktopFileName(u"example.tabulon.Tabulon"_s);
     // The game's own media files, which lie beside the program.
     WindowServices services;
     services.mediaFile = [](const QString &name) { return QStringLiteral(TABULON_PROGRAM_DIR "/") + name; };

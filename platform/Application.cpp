@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Product.h"
 #include "RuntimeError.h"
 
 #include <QMessageBox>
@@ -10,6 +11,11 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_reporter(&Application::showRuntimeError)
 {
+    // No display name: on X11 and Wayland Qt would add it to every window
+    // title. The desktop entry names the program for the desktop.
+    setApplicationName(QStringLiteral("tabulon"));
+    setApplicationVersion(Product::version());
+    setDesktopFileName(QStringLiteral("example.tabulon.Tabulon"));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -33,7 +39,7 @@ void Application::setErrorReporter(ErrorReporter reporter)
 
 void Application::showRuntimeError(const RuntimeError &error)
 {
-    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), error.report(),
+    QMessageBox box(QMessageBox::Critical, Product::name(), error.report(),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -6,10 +6,11 @@
 
 class RuntimeError;
 
-// The application object. An error that no handler catches is reported to
-// the player in a message box with its number and message, and the program
-// then ends with a non-zero exit status instead of letting the exception
-// unwind through the event loop.
+// The application object. It gives the program its name, version and
+// desktop entry. An error that no handler catches is reported to the player
+// in a message box with its number and message, and the program then ends
+// with a non-zero exit status instead of letting the exception unwind
+// through the event loop.
 class Application : public QApplication
 {
 public:

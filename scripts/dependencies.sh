@@ -11,7 +11,7 @@ TABULON_PACKAGES=(
     pulseaudio pulseaudio-utils
     xvfb xauth
     dpkg-dev file
-    python3 python3-pil xdotool x11-apps
+    python3 python3-pil xdotool x11-apps x11-utils
     desktop-file-utils appstream lintian
     dbus at-spi2-core python3-pyatspi
 )
