@@ -7,7 +7,6 @@
 //     replaces the name of table 2 with a run of A or of B of that length,
 //     alternately, until killed
 #include "HighScoreBook.h"
-#include "SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,11 +19,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     SettingsStore store(args.value(2));
+    qputenv("TMPDIR", args.value(2).section(u'/', 0, -2).toLocal8Bit()); // what a kill leaves stays there
     if (args.size() == 7 && args[1] == u"record"_s) {
         while (!QFile::exists(args[6]))
             QThread::msleep(1);
         const auto recorded = HighScoreBook(store).record(args[3].toInt(), qint16(args[4].toInt()), args[5]);
-        return recorded == HighScoreBook::Recorded::Stored ? 0 : 1;
+        return recorded.result == HighScoreBook::Recorded::Result::Stored ? 0 : 1;
     }
     for (QChar fill = u'A'; args.size() == 4 && args[1] == u"rewrite"_s; fill = fill == u'A' ? u'B' : u'A') {
         if (!store.WriteSetting(u"Quorvil"_s, u"Multi"_s, u"2Name"_s, QString(args[3].toLongLong(), fill)))

@@ -1,292 +1,221 @@
-#include "GameWindow.h"
-#include "ModalDialogs.h"
+#include "HighScoreBook.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
-#include <csignal>
-
-#include <sys/resource.h>
+#include <charconv>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
-using Tables = QMap<int, QString>; // each table's "score|names", "-" for a missing key
+using V = HighScoreRules::Verdict;
+using R = HighScoreBook::Recorded::Result;
 
-const QString NewBest = u"You have created a new High score|Enter Your Name"_s;
-const QString EqualBest = u"You have equaled with the High score|Enter Your Name"_s;
+namespace {
 
-// The high-score check and listing on the real main window, the dialogs
-// answered as a player would; the store in a file of the test's own, also
-// damaged, written by writers killed half-way and by several copies at once.
-class tst_HighScores : public QObject, GameWindow
+const QString App = u"Quorvil"_s, Section = u"Multi"_s;
+// Another program's section, table 1's values, and a list of names edited by hand without quotes.
+const QByteArray Others = "[Elsewhere]\nMulti\\9Score=9\n[Quorvil]\nMulti\\1Score=5\nMulti\\1Name=One\n"
+                          "Multi\\10Score=120\nMulti\\10Name=Bo, Cy\n";
+
+// A finished quiz recorded under each name in turn after one verdict, with these lines after the others in the
+// store and an event: the store gone or damaged, or "overtaken" by another copy storing 40 s after the verdict.
+struct Quiz
+{
+    int table;
+    QByteArray lines, event;
+    std::optional<qint16> seconds; // none: a quiz beyond 16 bits
+    const char *names; // recorded in turn
+    V verdict;
+    R result;
+    const char *after; // "score|names", "-" for a missing key
+};
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The reading rule, written again: blanks, then the longest number with a sign, a fraction and an exponent,
+// rounded to the nearest whole number (a tie to the even one); none (0) beyond a double or outside 0 to 32767.
+qint16 bestByTheRule(const QString &text)
+{
+    static const QRegularExpression number(u"^[ \\t]*([+-]?)((?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"_s);
+    const QRegularExpressionMatch match = number.match(text);
+    const QByteArray digits = match.captured(2).toLatin1();
+    double value = 0;
+    std::from_chars(digits.cbegin(), digits.cend(), value); // leaves 0 when it reads nothing
+    const double whole = std::nearbyint(match.captured(1) == u"-"_s ? -value : value);
+    return whole >= 0 && whole <= 32767 ? qint16(whole) : 0;
+}
+
+} // namespace
+
+// The best times in a store of the test's own, also damaged, written by other programs and other copies.
+class tst_HighScores : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::shared_ptr<SettingsStore> settings;
-
-    // A table's score and names as "score|names", "-" for a missing key.
-    void store(int table, const QString &scoreAndName)
-    {
-        const QStringList values = scoreAndName.split(u'|');
-        for (int i : {0, 1}) {
-            const QString key = QString::number(table) + (i ? u"Name"_s : u"Score"_s);
-            QVERIFY(values[i] == u"-"_s || settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, key, values[i]));
-        }
-    }
+    std::unique_ptr<SettingsStore> store;
 
     QString stored(int table) const
     {
-        const auto value = [this](const QString &key) { return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, key, u"-"_s); };
-        return value(QString::number(table) + u"Score"_s) + u'|' + value(QString::number(table) + u"Name"_s);
-    }
-
-    // Checks a finished quiz: types the name into the input box (Cancel when it
-    // is null) and presses OK in every message box, which must show its text as
-    // plain text. Returns what each dialog showed, as "title|text".
-    QStringList check(int table, qint64 seconds, const QString &name, const std::function<void()> &whileAsked = {})
-    {
-        window->tableList()->setCurrentIndex(table);
-        window->setQuizTimes(clock->now - seconds, clock->now);
-        QStringList shown;
-        ModalDialogs dialogs([&](QWidget *dialog) {
-            if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
-                shown << input->windowTitle() + u'|' + input->labelText();
-                if (whileAsked)
-                    whileAsked();
-                input->findChild<QLineEdit *>()->insert(name);
-                return name.isNull() ? input->reject() : input->accept();
-            }
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            QVERIFY(box);
-            shown << box->windowTitle() + u'|' + box->text();
-            QCOMPARE(box->findChild<QLabel *>(u"qt_msgbox_label"_s)->textFormat(), Qt::PlainText);
-            box->accept();
-        });
-        window->CheckHighScore();
-        return shown;
+        const auto text = [&](const QString &key) { return store->ReadSetting(App, Section, key, u"-"_s); };
+        return text(HighScoreRules::scoreKey(table)) + u'|' + text(HighScoreRules::nameKey(table));
     }
 
 private Q_SLOTS:
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        settings = std::make_shared<SettingsStore>(dir->filePath(u"tabulon/highscores.ini"_s));
-        openWindow({.random = RandomNumbers(5), .settings = settings});
+        store = std::make_unique<SettingsStore>(dir->filePath(u"tabulon/highscores.ini"_s));
     }
 
-    void checkAsksStoresAndLists_data()
+    void verdictAndRecord_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<QString>("typed"); // null: Cancel
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("listed"); // the table's line in the listing shown after the check
-        const auto row = [](const char *tag, int table, const QString &before, qint64 seconds, const QString &typed,
-                            const QString &asked, const QString &after, const QString &entry = {}) {
-            QTest::newRow(tag) << table << before << seconds << typed << asked << after
-                               << (entry.isEmpty() ? QString() : u"Table %1\t\t"_s.arg(table) + entry + u"\r\n"_s);
-        };
-        row("first quiz of table 2", 2, u"-|-"_s, 42, u"Bo"_s, NewBest, u"42|Bo"_s, u"Bo ( 42 sec )"_s);
-        row("56 beats 57", 3, u"57|Ann"_s, 56, u"Bo"_s, NewBest, u"56|Bo"_s, u"Bo ( 56 sec )"_s);
-        row("57 equals 57", 3, u"57|Ann"_s, 57, u"Bo"_s, EqualBest, u"57|Ann, Bo"_s, u"Ann, Bo ( 57 sec )"_s);
-        row("58 is slower than 57", 3, u"57|Ann"_s, 58, u"Bo"_s, {}, u"57|Ann"_s);
-        row("best 0 and 0 seconds", 4, u"0|Ann"_s, 0, u"Bo"_s, NewBest, u"0|Bo"_s, u"Bo ( 0 sec )"_s);
-        row("score abc", 4, u"abc|Ann"_s, 500, u"Bo"_s, NewBest, u"500|Bo"_s, u"Bo ( 500 sec )"_s);
-        row("equal best, name key missing", 5, u"57|-"_s, 57, u"Bo"_s, EqualBest, u"57|, Bo"_s, u", Bo ( 57 sec )"_s);
-        row("new best, Cancel", 3, u"57|Ann"_s, 50, QString(), NewBest, u"57|Ann"_s);
-        row("equal best, OK with nothing typed", 3, u"57|Ann"_s, 57, u""_s, EqualBest, u"57|Ann"_s);
-        row("table 1 keeps no score", 1, u"99|One"_s, 5, u"Bo"_s, {}, u"99|One"_s);
-        // Stored scores that cannot be a time once crashed the check or locked the
-        // table for ever, and so did quizzes of more than nine hours.
-        row("negative score is no best", 5, u"-5|Ann"_s, 300, u"Bo"_s, NewBest, u"300|Bo"_s, u"Bo ( 300 sec )"_s);
-        row("score beyond 16 bits is no best", 6, u"40000|Ann"_s, 300, u"Bo"_s, NewBest, u"300|Bo"_s, u"Bo ( 300 sec )"_s);
-        row("quiz beyond 16 bits is no best", 6, u"-|-"_s, 40000, u"Bo"_s, {}, u"-|-"_s);
-        // Another copy of the game stores a better time while the name is typed.
-        row("better time stored meanwhile", 7, u"57|Ann"_s, 50, u"Bo"_s, NewBest, u"40|Cy"_s, u"Cy ( 40 sec )"_s);
-        // A name is stored as typed and shown as stored, whatever it holds.
-        for (const QString &name : {u"<b>Ann</b> &amp; <a href=\"x\">Bo</a>"_s, u"Ann, \"Bo\"; Cy = Di \\n [x] @Variant(y)"_s,
-                                    u"Zoë 日本語 العربية 😀 👩‍👩‍👧 "_s + QString(5000, u'W')})
-            row(qPrintable(u"name "_s + name.left(24)), 8, u"-|-"_s, 42, name, NewBest, u"42|"_s + name, name + u" ( 42 sec )"_s);
-    }
-
-    void checkAsksStoresAndLists()
-    {
-        QFETCH(int, table);
-        QFETCH(QString, before);
-        QFETCH(qint64, seconds);
-        QFETCH(QString, typed);
-        QFETCH(QString, asked);
-        QFETCH(QString, after);
-        QFETCH(QString, listed);
-        store(table, before);
-        const QStringList shown = check(table, seconds, typed, [this, table] {
-            if (table == 7)
-                store(7, u"40|Cy"_s);
-        });
-        QCOMPARE(shown.value(0), asked);
-        QCOMPARE(shown.size(), asked.isEmpty() ? 0 : listed.isEmpty() ? 1 : 2);
-        QVERIFY2(listed.isEmpty() || (shown[1].startsWith(u"Tabulon - High Scores|"_s) && shown[1].contains(listed)),
-                 qPrintable(shown.join(u'\n')));
-        QCOMPARE(stored(table), after);
-    }
-
-    void unwritableStoreIsReported_data()
-    {
-        QTest::addColumn<QString>("obstacle");
-        // Each of them holds for root as well, which may write anywhere else.
-        QTest::newRow("a file where the folder should be") << u"file"_s;
-        QTest::newRow("a folder where the file should be") << u"folder"_s;
-        QTest::newRow("a full disk") << u"disk"_s;
-    }
-
-    void unwritableStoreIsReported()
-    {
-        QFETCH(QString, obstacle);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        if (obstacle == u"file"_s) {
-            QVERIFY(QFile(dir->filePath(u"tabulon"_s)).open(QIODevice::WriteOnly));
-        } else if (obstacle == u"folder"_s) {
-            QVERIFY(QDir().mkpath(settings->filePath()));
-        } else {
-            std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead of ending the process
-            rlimit limited = saved;
-            limited.rlim_cur = 16 * 1024;
-            setrlimit(RLIMIT_FSIZE, &limited);
-        }
-        const QStringList shown = check(3, 42, obstacle == u"disk"_s ? QString(64 * 1024, u'B') : u"Ann"_s);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        QCOMPARE(shown.size(), 2); // and no listing that pretends the score was kept
-        QVERIFY2(shown[1].startsWith(u"Tabulon|The high score could not be saved.\n\n"_s), qPrintable(shown[1]));
-        // Values that could not be written must not be written later with others.
-        QVERIFY(obstacle != u"disk"_s || settings->WriteSetting(u"Quorvil"_s, u"Multi"_s, u"4Score"_s, u"1"_s));
-        QCOMPARE(stored(3), u"-|-"_s);
-    }
-
-    void listingByteForByte_data()
-    {
-        QTest::addColumn<Tables>("tables");
-        QTest::addColumn<QString>("listing");
-        QTest::newRow("empty store") << Tables()
-                                     << u"Table 2\t\t-\r\nTable 3\t\t-\r\nTable 4\t\t-\r\nTable 5\t\t-\r\nTable 6\t\t-\r\n"
-                                        u"Table 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t-\r\n"_s;
-        QTest::newRow("mixed store")
-            << Tables{{1, u"5|One"_s}, {3, u"57|Ann"_s}, {4, u"33|-"_s}, {5, u"-|Di"_s}, {6, u"abc|Ed"_s},
-                                  {7, u"|Fy"_s}, {10, u"120|Bo, Cy"_s}}
-            << u"Table 2\t\t-\r\nTable 3\t\tAnn ( 57 sec )\r\nTable 4\t\t-\r\nTable 5\t\t-\r\nTable 6\t\tEd ( abc sec )\r\n"
-               u"Table 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\tBo, Cy ( 120 sec )\r\n"_s;
-    }
-
-    // Asked for during a quiz, whose clock goes on meanwhile.
-    void listingByteForByte()
-    {
-        QFETCH(Tables, tables);
-        QFETCH(QString, listing);
-        for (auto it = tables.cbegin(); it != tables.cend(); ++it)
-            store(it.key(), it.value());
-        start(2);
-        QString shown;
-        ModalDialogs dialogs([&](QWidget *dialog) {
-            auto *box = qobject_cast<QMessageBox *>(dialog);
-            QVERIFY(box);
-            shown = u"%1|%2|%3|"_s.arg(box->windowTitle()).arg(box->icon()).arg(box->standardButtons()) + box->text();
-            clock->advance(7);
-            box->accept();
-        });
-        QTest::mouseClick(control("cmdHighScores"), Qt::LeftButton);
-        QCOMPARE(shown, u"Tabulon - High Scores|%1|%2|"_s.arg(QMessageBox::NoIcon).arg(QMessageBox::Ok) + listing);
-        window->Timer1_Timer();
-        QCOMPARE(text("lblTimeTaken"), u"7 sec"_s);
-    }
-
-    void corruptFileKeepsWhatCanBeRead_data()
-    {
-        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<Quiz>("quiz");
+        const auto row = [](const char *tag, const Quiz &quiz) { QTest::newRow(tag) << quiz; };
+        const QByteArray ann57 = "Multi\\3Score=57\nMulti\\3Name=Ann";
+        row("no store", {2, {}, "gone", 42, "Bo", V::NewBest, R::Stored, "42|Bo"});
+        row("56 beats 57", {3, ann57, "", 56, "Bo", V::NewBest, R::Stored, "56|Bo"});
+        row("57 equals 57", {3, ann57, "", 57, "Bo", V::EqualBest, R::Stored, "57|Ann, Bo"});
+        row("58 is slower than 57", {3, ann57, "", 58, "Bo", V::NotBest, R::NotBest, "57|Ann"});
+        row("better time stored meanwhile", {3, ann57, "overtaken", 50, "Bo", V::NewBest, R::NotBest, "40|Cy"});
+        row("equal times in order", {4, {}, "", 57, "Ann/Bo/Cy", V::NewBest, R::Stored, "57|Ann, Bo, Cy"});
+        row("best 0: even 0 s beats it", {4, "Multi\\4Score=0", "", 0, "Bo", V::NewBest, R::Stored, "0|Bo"});
+        row("best abc", {4, "Multi\\4Score=abc\nMulti\\4Name=Ann", "", 500, "Bo", V::NewBest, R::Stored, "500|Bo"});
+        row("equal best, no name key", {5, "Multi\\5Score=57", "", 57, "Bo", V::EqualBest, R::Stored, "57|, Bo"});
+        row("best 2.5 is 2", {5, "Multi\\5Score=2.5", "", 2, "Bo", V::EqualBest, R::Stored, "2.5|, Bo"});
+        row("best 3.5 is 4", {5, "Multi\\5Score=3.5", "", 4, "Bo", V::EqualBest, R::Stored, "3.5|, Bo"});
+        row("a quiz beyond 16 bits", {6, {}, "", {}, "", V::NotBest, R::NotBest, "-|-"});
+        row("table 1 keeps no best", {1, {}, "", 3, "", V::NotBest, R::NotBest, "5|One"});
+        // What can be read is kept; what cannot be written is reported and leaves the file as it was.
         QByteArray junk(4096, '\0');
-        QRandomGenerator random(42);
-        for (char &c : junk)
-            c = char(random.bounded(256));
-        QTest::newRow("binary junk") << junk.replace('[', '(').replace('=', '-'); // starts no section, no value
-        QTest::newRow("truncated in a quoted value") << QByteArray("Multi\\4Name=\"Bo, C");
-        QTest::newRow("enormous line") << QByteArray(8 << 20, 'x');
+        QRandomGenerator(42).fillRange(reinterpret_cast<quint32 *>(junk.data()), junk.size() / 4);
+        junk.replace('[', '(').replace('=', '-'); // starts no section, no value
+        row("binary junk", {7, junk, "", 22, "Ann", V::NewBest, R::Stored, "22|Ann"});
+        row("truncated in a quoted value", {7, "Multi\\4Name=\"Bo, C", "", 22, "Ann", V::NewBest, R::Stored, "22|Ann"});
+        row("a copy killed while taking over a stale lock", {7, {}, "lock", 22, "Ann", V::NewBest, R::Stored, "22|Ann"});
+        row("store larger than any store", {7, QByteArray(17 << 20, ' '), "", 22, "Ann", V::NewBest, R::Failed, "-|-"});
+        row("store a loop of links", {7, {}, "loop", 22, "Ann", V::NewBest, R::Failed, "-|-"});
+        // Nobody, root included, may add a file beside it.
+        row("store a link to /proc/version", {7, {}, "/proc/version", 22, "Ann", V::NewBest, R::Failed, "-|-"});
+        row("a file where the folder should be", {7, {}, "file", 22, "Ann", V::NewBest, R::Failed, "-|-"});
+        row("a folder where the file should be", {7, {}, "folder", 22, "Ann", V::NewBest, R::Failed, "-|-"});
     }
 
-    // A damaged file must not stop the game, and storing one table's score must
-    // not throw away the values that can still be read, a list of names edited by
-    // hand without quotes among them.
-    void corruptFileKeepsWhatCanBeRead()
+    void verdictAndRecord()
     {
-        QFETCH(QByteArray, damage);
-        QFile file(settings->filePath());
-        QVERIFY(QDir(dir->path()).mkdir(u"tabulon"_s) && file.open(QIODevice::WriteOnly));
-        file.write("[Elsewhere]\nMulti\\2Score=9\n[Quorvil]\nMulti\\3Score=40\nMulti\\3Name=Ann, Bo\n" + damage + '\n');
-        file.close();
-        store(2, u"57|-"_s);
-        QCOMPARE(stored(2) + u'|' + stored(3), u"57|-|40|Ann, Bo"_s);
-        QCOMPARE(settings->ReadSetting(u"Elsewhere"_s, u"Multi"_s, u"2Score"_s, {}), u"9"_s);
+        QFETCH(Quiz, quiz);
+        const QString file = store->filePath(), folder = QFileInfo(file).path();
+        QVERIFY(writeBytes(file, Others + quiz.lines + '\n'));
+        if (quiz.event == "gone" || quiz.event == "file")
+            QVERIFY(QDir(folder).removeRecursively() && (quiz.event == "gone" || writeBytes(folder, {})));
+        if (quiz.event == "folder")
+            QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        if (quiz.event == "loop" || quiz.event.startsWith('/'))
+            QVERIFY(QFile::remove(file) && QFile::link(quiz.event == "loop" ? file : QString::fromLatin1(quiz.event), file));
+        const auto stale = [](QFile &&lock) { // a lock, and its takeover made but never written
+            const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-10);
+            return lock.open(QIODevice::WriteOnly) && lock.setFileTime(longAgo, QFile::FileModificationTime);
+        };
+        QVERIFY(quiz.event != "lock" || (stale(QFile(file + u".lock"_s)) && stale(QFile(file + u".lock.rmlock"_s))));
+        HighScoreBook book(*store);
+        QCOMPARE(book.verdict(quiz.table, quiz.seconds), quiz.verdict);
+        QVERIFY(quiz.event != "overtaken" || writeBytes(file, Others + "Multi\\3Score=40\nMulti\\3Name=Cy\n"));
+        const auto bytes = [&file] { QFile now(file); return now.open(QIODevice::ReadOnly) ? now.readAll() : "-"; };
+        const QByteArray before = bytes();
+        for (const QString &name : QString::fromUtf8(quiz.names).split(u'/', Qt::SkipEmptyParts)) {
+            const auto recorded = book.record(quiz.table, *quiz.seconds, name);
+            QCOMPARE(recorded.result, quiz.result);
+            QCOMPARE(book.errorString().isEmpty(), quiz.result != R::Failed);
+            QCOMPARE(recorded.listing, quiz.result == R::Failed ? QString() : book.listing()); // the store as written
+        }
+        QCOMPARE(bytes() == before, quiz.result != R::Stored);
+        QCOMPARE(stored(quiz.table), QString::fromUtf8(quiz.after));
+        if (quiz.result != R::Failed && quiz.event != "gone")
+            QCOMPARE(stored(10) + store->ReadSetting(u"Elsewhere"_s, Section, u"9Score"_s, {}), u"120|Bo, Cy9"_s);
     }
 
-    // Readers never see a file half written, and a writer killed at any moment
-    // leaves the old values or the new ones.
-    void killedWritersLeaveOldOrNewValues()
+    // The listing byte for byte: tables 2 to 9 with two tabs, the whole table with one, no table 1; each text
+    // exactly as stored, "-" unless both are there. Texts as a hand or another program might leave them are read
+    // by the rule: as text, written through the store, and as random bytes in the file.
+    void storedTextsAreReadAndListedByTheRule()
     {
-        constexpr int NameLength = 1 << 18;
-        store(2, u"-|"_s + QString(NameLength, u'A'));
-        store(3, u"40|-"_s);
-        const qint64 wholeSize = QFileInfo(settings->filePath()).size();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"TMPDIR"_s, dir->path()); // for the working copies that kills leave behind
+        HighScoreBook book(*store);
+        const QString listing = u"Table 2\t\t-\r\nTable 3\t\t-\r\nTable 4\t\t-\r\nTable 5\t\t-\r\nTable 6\t\t-\r\n"
+                                u"Table 7\t\t%1\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t%2\r\n"_s;
+        QCOMPARE(book.listing(), listing.arg(u"-"_s, u"-"_s)); // no store
+        QVERIFY(writeBytes(store->filePath(), Others));
+        QRandomGenerator random(11);
+        QStringList pieces = u"\t| |+|-|.|e|E|0|5|32767|32768|0.5|2.5|1e400|e-400|x|abc|\n|\r|\u0001|\u0663|\uff15|%1|%2|"
+                             u"\0| sec|nan|inf|\"|\\|, |;|=|[x]|#|@Variant(|Zoë|日本語|العربية|😀👩‍👩‍👧"_s.split(u'|');
+        pieces << QString(400, u'9') << QString(400, u'0') << QString(5000, u'W');
+        const auto check = [&](const QString &score, const QString &name) { // the best is equalled, or none beaten
+            const qint16 best = bestByTheRule(score);
+            QCOMPARE(book.verdict(7, best ? best : qint16(32767)), best ? V::EqualBest : V::NewBest);
+            const QString entry = score.isEmpty() || name.isEmpty() ? u"-"_s : name + u" ( "_s + score + u" sec )"_s;
+            QCOMPARE(book.listing(), listing.arg(entry, u"Bo, Cy ( 120 sec )"_s));
+        };
+        QByteArray noise(64, '\0');
+        for (int i = 0; i < 20000 && !QTest::currentTestFailed(); ++i) {
+            QString score, name;
+            for (QString *text : {&score, &name})
+                for (int n = random.bounded(8); n > 0; --n)
+                    *text += pieces[random.bounded(int(pieces.size()))];
+            QCOMPARE(HighScoreRules::storedBest(score), bestByTheRule(score));
+            if (i % 100)
+                continue;
+            const SettingsStore::Changes texts{{u"7Score"_s, score}, {u"7Name"_s, name}};
+            QVERIFY(store->update(App, Section, [&texts](const auto &) { return texts; }));
+            check(score, name);
+            random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+            noise.replace('=', '-'); // no lines of other keys
+            QVERIFY(writeBytes(store->filePath(), Others + "Multi\\7Score=" + noise.left(random.bounded(32))
+                                                      + "\nMulti\\7Name=" + noise.mid(32, random.bounded(32))));
+            check(store->ReadSetting(App, Section, u"7Score"_s, {}), store->ReadSetting(App, Section, u"7Name"_s, {}));
+        }
+    }
+
+    // Copies that equal the best time at one moment each add their name. A writer killed at any moment leaves
+    // the old values or the new ones, and readers never see a file half written: one written in place is short.
+    void otherCopiesLoseNothing()
+    {
+        constexpr int Length = 1 << 18;
+        const QString file = store->filePath(), go = dir->filePath(u"go"_s);
+        QVERIFY(writeBytes(file, "[Quorvil]\nMulti\\2Name=" + QByteArray(Length, 'A') + "\nMulti\\3Score=57\nMulti\\3Name=Ann"));
+        QProcess copies[12];
+        QStringList names{u"Ann"_s}; // then Player 10 to 21, in the order of text
+        for (QProcess &copy : copies) {
+            names << u"Player %1"_s.arg(names.size() + 9);
+            copy.start(QStringLiteral(SCOREWRITER), {u"record"_s, file, u"3"_s, u"57"_s, names.last(), go});
+        }
+        QVERIFY(QFile(go).open(QIODevice::WriteOnly)); // all of them write now
+        for (QProcess &copy : copies)
+            QVERIFY(copy.waitForFinished(60000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
+        QStringList recorded = stored(3).mid(3).split(u", "_s);
+        recorded.sort();
+        QCOMPARE(recorded, names);
+        const qint64 size = QFileInfo(file).size();
         QRandomGenerator random(7);
         for (int kill = 0; kill < 10; ++kill) {
             QProcess writer;
-            writer.setProcessEnvironment(environment);
-            writer.start(QStringLiteral(SCOREWRITER), {u"rewrite"_s, settings->filePath(), QString::number(NameLength)});
+            writer.start(QStringLiteral(SCOREWRITER), {u"rewrite"_s, file, QString::number(Length)});
             QVERIFY(writer.waitForStarted());
-            // Both versions have one size; a file written in place would be caught
-            // short. The writer replaces the file many times before it is killed.
-            for (QDeadlineTimer killAt(100 + random.bounded(400)); !killAt.hasExpired();)
-                QCOMPARE(QFileInfo(settings->filePath()).size(), wholeSize);
+            for (QDeadlineTimer killAt(100 + random.bounded(400)); !killAt.hasExpired();) // many replacements
+                QCOMPARE(QFileInfo(file).size(), size);
             QCOMPARE(writer.state(), QProcess::Running); // still writing, not failed
             writer.kill();
             QVERIFY(writer.waitForFinished());
-            const QString name = stored(2);
-            QVERIFY(name == u"-|"_s + QString(NameLength, u'A') || name == u"-|"_s + QString(NameLength, u'B'));
-            QCOMPARE(stored(3), u"40|-"_s);
+            QVERIFY(stored(2) == u"-|"_s + QString(Length, u'A') || stored(2) == u"-|"_s + QString(Length, u'B'));
         }
-    }
-
-    // Copies of the game that equal the best time at the same moment each add
-    // their name; none is lost to another's write.
-    void concurrentEqualTimesKeepEveryName()
-    {
-        store(3, u"57|Ann"_s);
-        const QString go = dir->filePath(u"go"_s);
-        std::vector<std::unique_ptr<QProcess>> copies(12);
-        QStringList expected{u"Ann"_s};
-        for (auto &copy : copies) {
-            expected << u"Player %1"_s.arg(expected.size());
-            copy = std::make_unique<QProcess>();
-            copy->start(QStringLiteral(SCOREWRITER), {u"record"_s, settings->filePath(), u"3"_s, u"57"_s, expected.last(), go});
-            QVERIFY(copy->waitForStarted());
-        }
-        QVERIFY(QFile(go).open(QIODevice::WriteOnly)); // all of them write now
-        for (const auto &copy : copies) {
-            QVERIFY(copy->waitForFinished(60000));
-            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-            QCOMPARE(copy->exitCode(), 0);
-        }
-        QStringList names = stored(3).mid(3).split(u", "_s);
-        names.sort();
-        expected.sort();
-        QCOMPARE(names, expected);
     }
 };
 
