@@ -5,19 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-// Answers the main window's questions as a player does: reads the factors off
-// the screen and picks the button that shows their product, or another one.
+// Answers as a player does: reads the factors off the screen, picks the button showing their product or another.
 namespace QuizPlayer {
 
-inline int shownFactor(const frmMultiiplication &window, const QString &name)
-{
-    return window.findChild<QLabel *>(name)->text().toInt();
-}
-
-inline int shownProduct(const frmMultiiplication &window)
-{
-    return shownFactor(window, QStringLiteral("lblFirstNumber")) * shownFactor(window, QStringLiteral("lblSecondNumber"));
-}
+inline int shownFactor(const frmMultiiplication &w, const char *label) { return w.findChild<QLabel *>(QLatin1String(label))->text().toInt(); }
+inline int shownProduct(const frmMultiiplication &window) { return shownFactor(window, "lblFirstNumber") * shownFactor(window, "lblSecondNumber"); }
 
 // The index of the button showing the product, 0 when none does.
 inline int productButton(const frmMultiiplication &window)
@@ -28,14 +20,7 @@ inline int productButton(const frmMultiiplication &window)
     return 0;
 }
 
-inline void answerRight(const frmMultiiplication &window)
-{
-    window.answerButton(productButton(window))->click();
-}
-
-inline void answerWrong(const frmMultiiplication &window)
-{
-    window.answerButton(productButton(window) % 3 + 1)->click();
-}
+inline void answerRight(const frmMultiiplication &window) { window.answerButton(productButton(window))->click(); }
+inline void answerWrong(const frmMultiiplication &window) { window.answerButton(productButton(window) % 3 + 1)->click(); }
 
 } // namespace QuizPlayer

@@ -3,47 +3,27 @@
 #include "Dialogs.h"
 #include "SoundOutput.h"
 
-#include <QStringList>
-
-#include <functional>
-#include <memory>
-
-// Answers the main window's dialogs without opening any, and records what
-// each one asked: "title|prompt" of a name prompt, the whole message of a box.
-class FakeDialogs final : public Dialogs
+// Answers the window's dialogs without opening any; records "title|prompt" of each name prompt and each message.
+struct FakeDialogs final : Dialogs
 {
-public:
     QString askName(QWidget *, const QString &title, const QString &prompt) override
     {
         prompts << title + u'|' + prompt;
-        if (whileAsking)
-            whileAsking();
+        whileAsking();
         return names.isEmpty() ? QString() : names.takeFirst();
     }
-
     void showMessage(QWidget *, const Message &message) override { messages << message; }
 
-    QStringList names; // typed in turn; none left is Cancel
-    std::function<void()> whileAsking;
-    QStringList prompts;
+    QStringList names, prompts; // names typed in turn (none left is Cancel); prompts asked
+    std::function<void()> whileAsking = [] {};
     QList<Message> messages;
 };
 
 // A sound output that plays nothing and logs "path|wait" of every sound.
-class FakeSound final : public SoundOutput
+struct FakeSound final : SoundOutput
 {
-public:
-    explicit FakeSound(std::shared_ptr<QStringList> log)
-        : m_log(std::move(log))
-    {
-    }
-
+    explicit FakeSound(std::shared_ptr<QStringList> to) : log(std::move(to)) {}
     qsizetype outputDeviceCount() const override { return 1; }
-    void play(const QString &path, bool waitUntilFinished) override
-    {
-        *m_log << path + (waitUntilFinished ? u"|wait" : u"|nowait");
-    }
-
-private:
-    std::shared_ptr<QStringList> m_log;
+    void play(const QString &path, bool wait) override { *log << path + QLatin1String(wait ? "|wait" : "|nowait"); }
+    std::shared_ptr<QStringList> log;
 };
