@@ -60,8 +60,8 @@ frmAbout::frmAbout(QWidget *mainWindow)
     setFixedSize(size());
     applyFontsAndColours();
     connectControls();
-    ui->Picture1->setAccessibleName(QStringLiteral("Maker's logo"));
-    ui->Picture1->setAccessibleDescription(QStringLiteral("A click opens the product's web page"));
+    ui->Picture1->setAccessibleName(tr("Maker's logo"));
+    ui->Picture1->setAccessibleDescription(tr("A click opens the product's web page"));
 }
 
 frmAbout::~frmAbout() = default;
@@ -122,7 +122,7 @@ void frmAbout::Form_Load()
 {
     if (const QWidget *mainWindow = parentWidget())
         setWindowIcon(mainWindow->windowIcon());
-    setWindowTitle(QStringLiteral("About ") + Product::nameAndVersion());
+    setWindowTitle(tr("About %1").arg(Product::nameAndVersion()));
     ui->lblApp->setText(Product::nameAndVersion());
     ui->Picture1->setCursor(ui->Label1->cursor());
 }

@@ -19,12 +19,6 @@ constexpr qreal WindowFontPoints = 8.25;
 constexpr qreal FactorFontPoints = 36;
 constexpr qreal AnswerFontPoints = 18;
 
-const QStringList TableListEntries{
-    QStringLiteral("(select table)"), QStringLiteral("1"), QStringLiteral("2"),
-    QStringLiteral("3"),              QStringLiteral("4"), QStringLiteral("5"),
-    QStringLiteral("6"),              QStringLiteral("7"), QStringLiteral("8"),
-    QStringLiteral("9"),              QStringLiteral("1 to 9")};
-
 } // namespace
 
 frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
@@ -132,7 +126,10 @@ void frmMultiiplication::Form_Load()
 {
     showStartPanel();
     ui->cmbNumber->clear();
-    ui->cmbNumber->addItems(TableListEntries);
+    ui->cmbNumber->addItem(tr("(select table)"));
+    for (int table = 1; table < QuizSession::FullTable; ++table)
+        ui->cmbNumber->addItem(NumberText::decimal(table));
+    ui->cmbNumber->addItem(tr("1 to 9"));
     ui->cmbNumber->setCurrentIndex(QuizSession::NoTable);
 }
 
@@ -149,19 +146,19 @@ void frmMultiiplication::startQuiz()
     if (!m_session.start(ui->cmbNumber->currentIndex())) {
         m_services.dialogs->showMessage(
             this, {QMessageBox::Information, Product::name(),
-                   QStringLiteral("Select a table from the above list and click start")});
+                   tr("Select a table from the above list and click start")});
         return;
     }
     Timer1.start();
     BuildQuestionList();
     ShowNextQuestion();
     showQuestionPanel();
-    ui->cmdStartStop->setText(QStringLiteral("&Stop"));
+    ui->cmdStartStop->setText(tr("&Stop"));
 }
 
 void frmMultiiplication::stopQuiz()
 {
-    ui->cmdStartStop->setText(QStringLiteral("&Start"));
+    ui->cmdStartStop->setText(tr("&Start"));
     showStartPanel();
     Timer1.stop();
     ui->lblTimeTaken->setText(QStringLiteral("0"));
@@ -266,9 +263,9 @@ void frmMultiiplication::Timer1_Timer()
 {
     const QuizSession::Counters counters = m_session.counters();
     ui->lblWrongAnswers->setText(NumberText::decimal(counters.wrongAnswers));
-    ui->lblTimeTaken->setText(NumberText::decimal(counters.seconds) + QStringLiteral(" sec"));
-    ui->lblNoOfQuestion->setText(NumberText::decimal(counters.rightAnswers) + QStringLiteral(" of ")
-                                 + NumberText::decimal(counters.totalQuestions));
+    ui->lblTimeTaken->setText(tr("%1 sec").arg(NumberText::decimal(counters.seconds)));
+    ui->lblNoOfQuestion->setText(tr("%1 of %2").arg(NumberText::decimal(counters.rightAnswers),
+                                                    NumberText::decimal(counters.totalQuestions)));
     m_announcer->countersShown(counters.seconds);
 }
 
@@ -298,16 +295,16 @@ void frmMultiiplication::CheckHighScore()
         return;
     const QString name = m_services.dialogs->askName(
         this,
-        verdict == Verdict::NewBest ? QStringLiteral("You have created a new High score")
-                                    : QStringLiteral("You have equaled with the High score"),
-        QStringLiteral("Enter Your Name"));
+        verdict == Verdict::NewBest ? tr("You have created a new High score")
+                                    : tr("You have equaled with the High score"),
+        tr("Enter Your Name"));
     if (name.isEmpty())
         return;
     const HighScoreBook::Recorded recorded = m_book.record(table, *seconds, name);
     if (recorded.result == HighScoreBook::Recorded::Result::Failed) {
         m_services.dialogs->showMessage(
             this, {QMessageBox::Warning, Product::name(),
-                   QStringLiteral("The high score could not be saved.\n\n") + m_book.errorString()});
+                   tr("The high score could not be saved.") + QStringLiteral("\n\n") + m_book.errorString()});
         return;
     }
     showListing(recorded.listing);
@@ -321,7 +318,7 @@ void frmMultiiplication::DisplayHighScore()
 void frmMultiiplication::showListing(const QString &listing)
 {
     m_services.dialogs->showMessage(
-        this, {QMessageBox::NoIcon, QStringLiteral("Tabulon - High Scores"), listing, true});
+        this, {QMessageBox::NoIcon, tr("Tabulon - High Scores"), listing, true});
 }
 
 void frmMultiiplication::cmdHighScores_Click()

@@ -1,22 +1,24 @@
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char *descriptionOf(RuntimeErrorCode code)
 {
     switch (code) {
     case RuntimeErrorCode::InvalidProcedureCall:
-        return "Invalid procedure call or argument";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call or argument");
     case RuntimeErrorCode::Overflow:
-        return "Overflow";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Overflow");
     case RuntimeErrorCode::OutOfMemory:
-        return "Out of memory";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Out of memory");
     case RuntimeErrorCode::DivisionByZero:
-        return "Division by zero";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Division by zero");
     case RuntimeErrorCode::InternalError:
-        return "Internal error";
+        return QT_TRANSLATE_NOOP("RuntimeError", "Internal error");
     }
-    return "Application-defined or object-defined error";
+    return QT_TRANSLATE_NOOP("RuntimeError", "Application-defined or object-defined error");
 }
 
 } // namespace
@@ -29,10 +31,12 @@ RuntimeError::RuntimeError(RuntimeErrorCode code)
 
 QString RuntimeError::description() const
 {
-    return QString::fromLatin1(descriptionOf(m_code));
+    return QCoreApplication::translate("RuntimeError", descriptionOf(m_code));
 }
 
 QString RuntimeError::report() const
 {
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number()).arg(description());
+    return QCoreApplication::translate("RuntimeError", "Run-time error '%1':\n\n%2")
+        .arg(number())
+        .arg(description());
 }

@@ -3,6 +3,8 @@
 #include "HighScoreRules.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace HighScoreListing {
@@ -30,15 +32,16 @@ QString entry(const QString &score, const QString &name)
 {
     if (score.isEmpty() || name.isEmpty())
         return u"-"_s;
-    return name + u" ( "_s + score + u" sec )"_s;
+    return QCoreApplication::translate("HighScoreListing", "%1 ( %2 sec )").arg(name, score);
 }
 
 QString build(const QHash<QString, QString> &section)
 {
     QString text;
     for (int table = FirstListedTable; table <= LastSingleTable; ++table)
-        text += line(u"Table "_s + NumberText::decimal(table), u"\t\t"_s, entryOf(section, table));
-    text += line(u"Table 1 to 9"_s, u"\t"_s, entryOf(section, FullTable));
+        text += line(QCoreApplication::translate("HighScoreListing", "Table %1").arg(NumberText::decimal(table)),
+                     u"\t\t"_s, entryOf(section, table));
+    text += line(QCoreApplication::translate("HighScoreListing", "Table 1 to 9"), u"\t"_s, entryOf(section, FullTable));
     return text;
 }
 

@@ -123,17 +123,17 @@ std::optional<QVariantMap> loadValues(const QString &path, QString &error)
     if (!file.exists())
         return QVariantMap{};
     if (!file.open(QIODevice::ReadOnly)) {
-        error = u"Cannot read %1: %2."_s.arg(QDir::toNativeSeparators(path), file.errorString());
+        error = SettingsStore::tr("Cannot read %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return std::nullopt;
     }
     const QByteArray text = file.read(MaxFileBytes + 1);
     if (text.size() > MaxFileBytes) {
-        error = u"%1 is too large to be a high-score file."_s.arg(QDir::toNativeSeparators(path));
+        error = SettingsStore::tr("%1 is too large to be a high-score file.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     auto values = parseIni(text);
     if (!values)
-        error = u"Cannot make a working copy in %1."_s.arg(QDir::toNativeSeparators(QDir::tempPath()));
+        error = SettingsStore::tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath()));
     return values;
 }
 
@@ -169,8 +169,8 @@ QString lockError(const QLockFile &lock, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (lock.error() == QLockFile::LockFailedError)
-        return u"Another copy of the game kept %1 locked."_s.arg(shown);
-    return u"Cannot create the lock file %1."_s.arg(shown);
+        return SettingsStore::tr("Another copy of the game kept %1 locked.").arg(shown);
+    return SettingsStore::tr("Cannot create the lock file %1.").arg(shown);
 }
 
 } // namespace
@@ -217,7 +217,7 @@ std::optional<SettingsStore::Section> SettingsStore::update(const QString &app, 
     m_error.clear();
     const QString folder = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(u"Cannot create the folder %1."_s.arg(QDir::toNativeSeparators(folder)));
+        return fail(tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
 
     const QString lockPath = m_filePath + u".lock"_s;
     QLockFile lock(lockPath);
@@ -241,14 +241,14 @@ std::optional<SettingsStore::Section> SettingsStore::update(const QString &app, 
 
     const auto text = writeIni(*values);
     if (!text)
-        return fail(u"Cannot make a working copy in %1."_s.arg(QDir::toNativeSeparators(QDir::tempPath())));
+        return fail(tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath())));
     // The new file takes the old one's place in one step: a crash leaves
     // either the old values or the new ones.
     QSaveFile file(m_filePath);
     // Unbuffered, so that write() counts what reached the file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*text) != text->size()
         || !file.commit())
-        return fail(u"Cannot write %1: %2."_s.arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
+        return fail(tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
     return current;
 }
 

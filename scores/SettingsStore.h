@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -13,6 +14,8 @@
 // whole file atomically under a lock shared with other copies of the game.
 class SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     using Section = QHash<QString, QString>;
     using Changes = QList<std::pair<QString, QString>>; // key, new value
