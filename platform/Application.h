@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Translations.h"
+
 #include <QApplication>
 
 #include <functional>
@@ -7,7 +9,7 @@
 class RuntimeError;
 
 // The application object. It gives the program its name, version and
-// desktop entry. An error that no handler catches is reported to the player
+// desktop entry, and speaks the player's language. An error that no handler catches is reported to the player
 // in a message box with its number and message, and the program then ends
 // with a non-zero exit status instead of letting the exception unwind
 // through the event loop.
@@ -29,5 +31,6 @@ private:
     void endWith(const RuntimeError &error);
 
     ErrorReporter m_reporter;
+    Translations m_translations;
     bool m_ending = false;
 };

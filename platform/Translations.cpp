@@ -1,0 +1,31 @@
+#include "Translations.h"
+
+#include "ProgramDirectory.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+using namespace Qt::StringLiterals;
+
+QString Translations::defaultFolder()
+{
+    return ProgramDirectory::file(u"translations"_s);
+}
+
+Translations::Translations(const QLocale &locale, const QString &folder)
+{
+    // Qt's texts follow the game's language, so that a language the game
+    // does not speak leaves every text English.
+    if (!m_game.load(locale, u"tabulon"_s, u"_"_s, folder))
+        return;
+    QCoreApplication::installTranslator(&m_game);
+    if (m_qt.load(QLocale(m_game.language()), u"qtbase"_s, u"_"_s,
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qt);
+}
+
+Translations::~Translations()
+{
+    QCoreApplication::removeTranslator(&m_qt);
+    QCoreApplication::removeTranslator(&m_game);
+}
