@@ -31,6 +31,10 @@ foreach(file IN LISTS TABULON_MEDIA)
     file(CREATE_LINK ${to_data}/${name} ${links}/program/${name} SYMBOLIC)
     install(FILES ${links}/program/${name} DESTINATION ${TABULON_PROGRAM_DIR})
 endforeach()
+# The translations, likewise found beside the program through one link.
+install(FILES ${TABULON_QM_FILES} DESTINATION ${TABULON_DATA_DIR}/translations)
+file(CREATE_LINK ${to_data}/translations ${links}/program/translations SYMBOLIC)
+install(FILES ${links}/program/translations DESTINATION ${TABULON_PROGRAM_DIR})
 
 # Desktop integration: menu entry, AppStream metadata and the icon theme.
 install(FILES packaging/${TABULON_APP_ID}.desktop

@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # The About window hands the web address to xdg-open; the closing tune needs a
-# sound server (without one the game stays silent).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pulseaudio | pipewire-pulse")
+# sound server (without one the game stays silent); Qt's own texts (OK,
+# Cancel) in the player's language come with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pulseaudio | pipewire-pulse, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Read-only relocations once loaded, as Debian builds its own programs.

@@ -4,6 +4,7 @@
 TABULON_PACKAGES=(
     cmake g++ make pkgconf
     qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsndfile1-dev
     librsvg2-bin
     fonts-liberation2

@@ -2,12 +2,13 @@
 """Builds the Debian package with CPack and checks its control fields and the
 files and links it installs.
 
-usage: package_contents.py CPACK_CONFIG OUTPUT_DIR
+usage: package_contents.py CPACK_CONFIG OUTPUT_DIR VERSION
 """
 import glob, os, shutil, subprocess, sys
 
 APP_ID = "example.tabulon.Tabulon"
 MEDIA = ("0.wav", "smile.gif", "sad.gif", "smile@2x.png", "sad@2x.png")
+LANGUAGES = ("de", "es", "fr", "it", "nl", "pl", "pt_BR", "uk")
 EXPECTED_FILES = {
     "usr/libexec/tabulon/tabulon",
     "usr/libexec/tabulon/tabulon-sound.so",
@@ -18,10 +19,12 @@ EXPECTED_FILES = {
     "usr/share/doc/tabulon/copyright",
     "usr/share/doc/tabulon/changelog.gz",
 } | {"usr/share/tabulon/" + name for name in MEDIA} | {
+    "usr/share/tabulon/translations/tabulon_%s.qm" % lang for lang in LANGUAGES} | {
     "usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID) for size in (16, 24, 32, 48, 64, 128, 256)}
 # The program finds its media beside it, through links into share/.
 EXPECTED_LINKS = {"usr/libexec/tabulon/" + name: "../../share/tabulon/" + name for name in MEDIA}
 EXPECTED_LINKS["usr/bin/tabulon"] = "../libexec/tabulon/tabulon"
+EXPECTED_LINKS["usr/libexec/tabulon/translations"] = "../../share/tabulon/translations"
 # Packages the program needs at run time: the Qt libraries it links, found by
 # shlibdeps, and the font it asks for by name.
 EXPECTED_DEPENDENCIES = {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libc6", "fonts-liberation2"}
@@ -47,7 +50,7 @@ run("cpack", "-G", "DEB", "--config", config, "-B", output)
 fields = {name: run("dpkg-deb", "--field", deb, name).strip()
           for name in ("Package", "Version", "Section", "Maintainer", "Depends", "Description")}
 expect(fields["Package"] == "tabulon", "package name is " + fields["Package"])
-expect(fields["Version"] == "1.1", "version is " + fields["Version"])
+expect(fields["Version"] == sys.argv[3], "version is " + fields["Version"])
 expect(fields["Section"] in ("games", "education"), "section is " + fields["Section"])
 expect("<" in fields["Maintainer"] and "@" in fields["Maintainer"], "maintainer has no mail address")
 summary, _, long_description = fields["Description"].partition("\n")
