@@ -13,11 +13,12 @@
 
 // The main window as the tests open it: on a clock the test moves, with a
 // store of its own, the game's media, dialogs answered by FakeDialogs and
-// sounds logged by FakeSound; shown and active, its controls found by name.
+// sounds logged by FakeSound (or, with realSound, played through the sound
+// module as the game does); shown and active, its controls found by name.
 class GameWindow
 {
 protected:
-    void openWindow(WindowServices services = {})
+    void openWindow(WindowServices services = {}, bool realSound = false)
     {
         clock = std::make_shared<FakeClock>();
         dialogs = std::make_shared<FakeDialogs>();
@@ -26,7 +27,8 @@ protected:
         services.clock = clock;
         services.settings = settings;
         services.dialogs = dialogs;
-        services.loadSound = [log = sounds] { return std::make_unique<FakeSound>(log); };
+        if (!realSound)
+            services.loadSound = [log = sounds] { return std::make_unique<FakeSound>(log); };
         if (!mediaDir.isEmpty())
             services.mediaFile = [dir = mediaDir](const QString &name) { return dir + u'/' + name; };
         window = std::make_unique<frmMultiiplication>(std::move(services));

@@ -41,7 +41,7 @@ public:
     qsizetype outputDeviceCount() const override { return 1; }
     void play(const QString &path, bool waitUntilFinished) override
     {
-        *m_log << path + (waitUntilFinished ? u"|wait" : u"|nowait");
+        *m_log << path + (waitUntilFinished ? QStringLiteral("|wait") : QStringLiteral("|nowait"));
     }
 
 private:
