@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 
+#include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 
@@ -14,28 +15,24 @@ class tst_Reliability : public QObject, GameWindow
 
     static int setting(const char *name, int fallback) { return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback; }
     const int seed = setting("TABULON_RANDOM_SEED", 20240611);
-    QTemporaryDir dir;
-    QList<qint64> baseline; // kilobytes resident, open files, the window's objects, widgets
+    QRandomGenerator random;
+    QCryptographicHash trace{QCryptographicHash::Sha256}; // what the dialogs asked and told, and the sounds
+    QString unshown, shown; // the picture that can't be shown; the one the last answer calls for
 
-    QList<qint64> usage() const
+    // A new window and store, its draws depending on the seed alone; `picture` read from `file`.
+    void open(const QString &picture = {}, const QString &file = {})
     {
-        QFile statm(u"/proc/self/statm"_s);
-        return {statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024 : -1,
-                QDir(u"/proc/self/fd"_s).count(), window->findChildren<QObject *>().size(), QApplication::allWidgets().size()};
+        random.seed(quint32(seed)), trace.reset(), unshown = picture, shown.clear(), mediaDir.clear();
+        QFile::remove(storeDir.filePath(u"highscores.ini"_s));
+        openWindow({.random = RandomNumbers(quint64(seed), [] { return quint64(0); }),
+                    .mediaFile = [=](const QString &name) { return name == picture ? file : QStringLiteral(TABULON_MEDIA_DIR "/") + name; }});
+        dialogs->whileAsking = [this] { dialogs->names = QStringList(int(random.bounded(2)), u"P%1"_s.arg(random.bounded(100))); };
     }
 
-    // Random tables, answers, Stops, listings and names, in a new window and
-    // store, until so many quizzes have been played to their end, checking
-    // the screen after every step. The trace takes what the dialogs were
-    // asked and told, and the sounds. The picture `unshown` is read from `file`.
-    void play(int quizzes, QStringList *trace = nullptr, const QString &unshown = {}, const QString &file = {})
+    // Random tables, answers, Stops, listings and names until so many quizzes have ended,
+    // checking the captions, the counters and the picture box after every step.
+    void play(int quizzes)
     {
-        QRandomGenerator random{quint32(seed)};
-        QFile::remove(storeDir.filePath(u"highscores.ini"_s));
-        openWindow({.random = RandomNumbers(quint64(seed), [] { return quint64(0); }), // draws from the seed alone
-                    .mediaFile = [=](const QString &name) { return name == unshown ? file : QStringLiteral(TABULON_MEDIA_DIR "/") + name; }});
-        dialogs->whileAsking = [&] { dialogs->names = QStringList(int(random.bounded(2)), u"P%1"_s.arg(random.bounded(100))); };
-        QString shown; // the picture the last answer calls for
         for (int completed = 0, table = 1; completed < quizzes; table = int(random.bounded(1, 11))) {
             const qint64 begun = clock->now, total = table == 10 ? 50 : 20;
             int right = 0, wrong = 0;
@@ -57,24 +54,25 @@ class tst_Reliability : public QObject, GameWindow
                 QCoreApplication::processEvents(); // as the game would between clicks
             }
             completed += right == total;
-            if (completed == 100 && baseline.isEmpty())
-                baseline = usage();
             for (const Message &message : std::exchange(dialogs->messages, {}))
-                dialogs->prompts << message.text;
-            if (trace)
-                *trace << dialogs->prompts << *sounds;
-            dialogs->prompts.clear(), sounds->clear(); // what the test keeps is not the game's
+                trace.addData(message.text.toUtf8());
+            trace.addData((std::exchange(dialogs->prompts, {}) + std::exchange(*sounds, {})).join(u'\n').toUtf8());
         }
     }
 
 private Q_SLOTS:
-    void initTestCase() { mediaDir.clear(); }
-
     // Whatever a quiz leaks shows after the first hundred, which make all that is made once.
     void randomQuizzesKeepTheRulesAndGrowNothing()
     {
-        play(std::max(setting("TABULON_SOAK_QUIZZES", 300), 101));
-        QVERIFY(!baseline.isEmpty());
+        const auto usage = [this] { // kilobytes resident, open files, the window's objects, widgets
+            QFile statm(u"/proc/self/statm"_s);
+            return QList<qint64>{statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) / 1024 : -1,
+                                 QDir(u"/proc/self/fd"_s).count(), window->findChildren<QObject *>().size(), QApplication::allWidgets().size()};
+        };
+        open();
+        play(100);
+        const QList<qint64> baseline = usage();
+        play(std::max(setting("TABULON_SOAK_QUIZZES", 300) - 100, 1));
         const QList<qint64> end = usage();
         qInfo() << "resident kB, open files, window objects and widgets after 100 quizzes:" << baseline << "at the end:" << end;
 #ifndef __SANITIZE_ADDRESS__ // AddressSanitizer holds freed memory back; its leak check stands in
@@ -87,9 +85,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("file");
-        const QString cut = dir.filePath(u"cut.gif"_s);
+        const QString cut = storeDir.filePath(u"cut.gif"_s);
         QVERIFY(QFile::copy(QStringLiteral(TABULON_MEDIA_DIR "/smile.gif"), cut) && QFile::resize(cut, QFileInfo(cut).size() / 2));
-        QTest::newRow("smile.gif missing") << u"smile.gif"_s << dir.filePath(u"missing.gif"_s);
+        QTest::newRow("smile.gif missing") << u"smile.gif"_s << storeDir.filePath(u"missing.gif"_s);
         QTest::newRow("smile.gif cut short") << u"smile.gif"_s << cut;
         QTest::newRow("sad.gif a sound") << u"sad.gif"_s << QStringLiteral(TABULON_MEDIA_DIR "/0.wav");
     }
@@ -99,11 +97,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, picture);
         QFETCH(QString, file);
-        QStringList intact, faulty;
-        play(3, &intact);
         QLoggingCategory::setFilterRules(u"tabulon.media.warning=false"_s); // one for each showing
-        play(3, &faulty, picture, file);
-        QCOMPARE(faulty, intact);
+        open(), play(3);
+        const QByteArray intact = trace.result();
+        open(picture, file), play(3);
+        QCOMPARE(trace.result(), intact);
     }
 };
 
