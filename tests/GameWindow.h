@@ -9,16 +9,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The main window, shown and active, on a clock the test moves, with FakeDialogs, FakeSound, the game's media and a store of its own.
+// The main window, shown and active, on a clock the test moves, with FakeDialogs,
+// FakeSound (or with realSound the sound module, as the game plays), the
+// game's media and a store of its own.
 class GameWindow
 {
 protected:
-    void openWindow(WindowServices services = {})
+    void openWindow(WindowServices services = {}, bool realSound = false)
     {
         services.clock = clock = std::make_shared<FakeClock>();
         services.dialogs = dialogs = std::make_shared<FakeDialogs>();
         services.settings = settings = std::make_shared<SettingsStore>(storeDir.filePath(QStringLiteral("highscores.ini")));
-        services.loadSound = [log = sounds = std::make_shared<QStringList>()] { return std::make_unique<FakeSound>(log); };
+        sounds = std::make_shared<QStringList>();
+        if (!realSound)
+            services.loadSound = [log = sounds] { return std::make_unique<FakeSound>(log); };
         services.mediaFile = [dir = mediaDir](const QString &name) { return dir + u'/' + name; };
         window = std::make_unique<frmMultiiplication>(std::move(services));
         window->show();
