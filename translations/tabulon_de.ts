@@ -5,109 +5,111 @@
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 s )</translation>
     </message>
     <message>
         <source>Table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1er-Reihe</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Reihen (1 bis 9)</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch null</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Fehler</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
     </message>
     <message>
-        <source>Run-time error &apos;%1&apos;:
+        <source>Run-time error '%1':
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitfehler '%1':
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 is too large to be a high-score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für eine Bestzeiten-Datei.</translation>
     </message>
     <message>
         <source>Cannot make a working copy in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann keine Arbeitskopie angelegt werden.</translation>
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Kopie des Spiels hielt %1 gesperrt.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeware</translation>
     </message>
     <message>
-        <source>Maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <source>Maker's logo</source>
+        <translation>Logo des Herstellers</translation>
     </message>
     <message>
-        <source>A click opens the product&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <source>A click opens the product's web page</source>
+        <translation>Ein Klick öffnet die Webseite des Programms</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
     <name>frmMultiiplication</name>
     <message>
         <source>Choose Multiplication Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Reihe</translation>
     </message>
     <message>
         <source>20 questions will be asked for each number table.
@@ -117,91 +119,97 @@ For each wrong answer 1 second will be added to Time Taken.
 
 Select the table above and click the start button below.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jeder Reihe bekommst du 20 Aufgaben.
+Bei allen Reihen (1 bis 9) bekommst du 50 Aufgaben.
+
+Jede falsche Antwort macht deine Zeit 1 Sekunde länger.
+
+Wähle oben eine Reihe und klicke unten auf Start.
+</translation>
     </message>
     <message>
         <source>Time Taken : </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit: </translation>
     </message>
     <message>
         <source>99 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>99 s</translation>
     </message>
     <message>
         <source>No of Questions : </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe: </translation>
     </message>
     <message>
         <source>1 of 20</source>
-        <translation type="unfinished"></translation>
+        <translation>1 von 20</translation>
     </message>
     <message>
         <source>Wrong Answers :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler:</translation>
     </message>
     <message>
         <source>Click on the correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf die richtige Antwort</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>&amp;High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestzeiten</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>(select table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Reihe wählen)</translation>
     </message>
     <message>
         <source>1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 9</translation>
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle oben in der Liste eine Reihe und klicke auf Start.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>You have created a new High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine neue Bestzeit aufgestellt</translation>
     </message>
     <message>
         <source>You have equaled with the High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast die Bestzeit erreicht</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein</translation>
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestzeit konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulon - Bestzeiten</translation>
     </message>
 </context>
 </TS>

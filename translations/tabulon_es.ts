@@ -5,109 +5,111 @@
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 s )</translation>
     </message>
     <message>
         <source>Table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del %1</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las tablas del 1 al 9</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada a procedimiento o argumento no válido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error definido por la aplicación o por el objeto</translation>
     </message>
     <message>
-        <source>Run-time error &apos;%1&apos;:
+        <source>Run-time error '%1':
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en tiempo de ejecución '%1':
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2.</translation>
     </message>
     <message>
         <source>%1 is too large to be a high-score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser un archivo de récords.</translation>
     </message>
     <message>
         <source>Cannot make a working copy in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer una copia de trabajo en %1.</translation>
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia del juego mantuvo %1 bloqueado.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de bloqueo %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuito</translation>
     </message>
     <message>
-        <source>Maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <source>Maker's logo</source>
+        <translation>Logotipo del creador</translation>
     </message>
     <message>
-        <source>A click opens the product&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <source>A click opens the product's web page</source>
+        <translation>Un clic abre la página web del programa</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
     <name>frmMultiiplication</name>
     <message>
         <source>Choose Multiplication Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una tabla</translation>
     </message>
     <message>
         <source>20 questions will be asked for each number table.
@@ -117,91 +119,97 @@ For each wrong answer 1 second will be added to Time Taken.
 
 Select the table above and click the start button below.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cada tabla tiene 20 preguntas.
+Todas las tablas juntas (del 1 al 9) tienen 50 preguntas.
+
+Cada respuesta incorrecta suma 1 segundo a tu tiempo.
+
+Elige una tabla arriba y pulsa el botón Empezar de abajo.
+</translation>
     </message>
     <message>
         <source>Time Taken : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: </translation>
     </message>
     <message>
         <source>99 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>99 s</translation>
     </message>
     <message>
         <source>No of Questions : </source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta: </translation>
     </message>
     <message>
         <source>1 of 20</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de 20</translation>
     </message>
     <message>
         <source>Wrong Answers :</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores:</translation>
     </message>
     <message>
         <source>Click on the correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa la respuesta correcta</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empezar</translation>
     </message>
     <message>
         <source>&amp;High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récords</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>(select table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(elige una tabla)</translation>
     </message>
     <message>
         <source>1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>del 1 al 9</translation>
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una tabla de la lista de arriba y pulsa Empezar.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>You have created a new High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Has conseguido un nuevo récord</translation>
     </message>
     <message>
         <source>You have equaled with the High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Has igualado el récord</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el récord.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulon - Récords</translation>
     </message>
 </context>
 </TS>

@@ -5,109 +5,111 @@
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 s )</translation>
     </message>
     <message>
         <source>Table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de %1</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les tables (1 à 9)</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de procédure ou argument non valide</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur définie par l'application ou par l'objet</translation>
     </message>
     <message>
-        <source>Run-time error &apos;%1&apos;:
+        <source>Run-time error '%1':
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'exécution '%1' :
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2.</translation>
     </message>
     <message>
         <source>%1 is too large to be a high-score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop gros pour être un fichier de records.</translation>
     </message>
     <message>
         <source>Cannot make a working copy in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire une copie de travail dans %1.</translation>
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre copie du jeu a gardé %1 verrouillé.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de verrou %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuit</translation>
     </message>
     <message>
-        <source>Maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <source>Maker's logo</source>
+        <translation>Logo du créateur</translation>
     </message>
     <message>
-        <source>A click opens the product&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <source>A click opens the product's web page</source>
+        <translation>Un clic ouvre la page web du logiciel</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
     <name>frmMultiiplication</name>
     <message>
         <source>Choose Multiplication Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis une table</translation>
     </message>
     <message>
         <source>20 questions will be asked for each number table.
@@ -117,91 +119,97 @@ For each wrong answer 1 second will be added to Time Taken.
 
 Select the table above and click the start button below.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pour chaque table, tu auras 20 questions.
+Pour toutes les tables (1 à 9), tu auras 50 questions.
+
+Chaque mauvaise réponse ajoute 1 seconde à ton temps.
+
+Choisis une table en haut, puis clique sur Démarrer en bas.
+</translation>
     </message>
     <message>
         <source>Time Taken : </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps : </translation>
     </message>
     <message>
         <source>99 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>99 s</translation>
     </message>
     <message>
         <source>No of Questions : </source>
-        <translation type="unfinished"></translation>
+        <translation>Question : </translation>
     </message>
     <message>
         <source>1 of 20</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sur 20</translation>
     </message>
     <message>
         <source>Wrong Answers :</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs :</translation>
     </message>
     <message>
         <source>Click on the correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur la bonne réponse</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>&amp;High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Records</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>(select table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(choisis une table)</translation>
     </message>
     <message>
         <source>1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>1 à 9</translation>
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis une table dans la liste en haut, puis clique sur Démarrer.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>You have created a new High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as établi un nouveau record</translation>
     </message>
     <message>
         <source>You have equaled with the High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as égalé le record</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ton nom</translation>
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le record n'a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulon - Records</translation>
     </message>
 </context>
 </TS>

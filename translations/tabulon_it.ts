@@ -5,109 +5,111 @@
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 s )</translation>
     </message>
     <message>
         <source>Table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellina del %1</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le tabelline da 1 a 9</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata di routine o argomento non valido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione per zero</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore interno</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore definito dall'applicazione o dall'oggetto</translation>
     </message>
     <message>
-        <source>Run-time error &apos;%1&apos;:
+        <source>Run-time error '%1':
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di esecuzione '%1':
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
     <message>
         <source>%1 is too large to be a high-score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per essere un file dei record.</translation>
     </message>
     <message>
         <source>Cannot make a working copy in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile fare una copia di lavoro in %1.</translation>
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un'altra copia del gioco ha tenuto bloccato %1.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di blocco %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratuito</translation>
     </message>
     <message>
-        <source>Maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <source>Maker's logo</source>
+        <translation>Logo dell'autore</translation>
     </message>
     <message>
-        <source>A click opens the product&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <source>A click opens the product's web page</source>
+        <translation>Un clic apre la pagina web del programma</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
 </context>
 <context>
     <name>frmMultiiplication</name>
     <message>
         <source>Choose Multiplication Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la tabellina</translation>
     </message>
     <message>
         <source>20 questions will be asked for each number table.
@@ -117,91 +119,97 @@ For each wrong answer 1 second will be added to Time Taken.
 
 Select the table above and click the start button below.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Per ogni tabellina ci sono 20 domande.
+Per tutte le tabelline (da 1 a 9) ci sono 50 domande.
+
+Ogni risposta sbagliata aggiunge 1 secondo al tuo tempo.
+
+Scegli la tabellina qui sopra e clicca su Inizia qui sotto.
+</translation>
     </message>
     <message>
         <source>Time Taken : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: </translation>
     </message>
     <message>
         <source>99 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>99 s</translation>
     </message>
     <message>
         <source>No of Questions : </source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda: </translation>
     </message>
     <message>
         <source>1 of 20</source>
-        <translation type="unfinished"></translation>
+        <translation>1 di 20</translation>
     </message>
     <message>
         <source>Wrong Answers :</source>
-        <translation type="unfinished"></translation>
+        <translation>Errori:</translation>
     </message>
     <message>
         <source>Click on the correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Clicca sulla risposta giusta</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia</translation>
     </message>
     <message>
         <source>&amp;High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Record</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nfo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>(select table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(scegli la tabellina)</translation>
     </message>
     <message>
         <source>1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>da 1 a 9</translation>
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una tabellina dall'elenco qui sopra e clicca su Inizia.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>You have created a new High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai fatto un nuovo record</translation>
     </message>
     <message>
         <source>You have equaled with the High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai eguagliato il record</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il tuo nome</translation>
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare il record.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulon - Record</translation>
     </message>
 </context>
 </TS>

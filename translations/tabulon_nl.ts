@@ -5,109 +5,111 @@
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ( %2 sec )</translation>
     </message>
     <message>
         <source>Table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tafel van %1</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle tafels van 1 t/m 9</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige procedure-aanroep of ongeldig argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overloop</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Deling door nul</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne fout</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Door toepassing of object gedefinieerde fout</translation>
     </message>
     <message>
-        <source>Run-time error &apos;%1&apos;:
+        <source>Run-time error '%1':
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout tijdens uitvoering '%1':
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen: %2.</translation>
     </message>
     <message>
         <source>%1 is too large to be a high-score file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot voor een recordbestand.</translation>
     </message>
     <message>
         <source>Cannot make a working copy in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen werkkopie maken in %1.</translation>
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere kopie van het spel hield %1 vergrendeld.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het vergrendelingsbestand %1 niet maken.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de map %1 niet maken.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratis</translation>
     </message>
     <message>
-        <source>Maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <source>Maker's logo</source>
+        <translation>Logo van de maker</translation>
     </message>
     <message>
-        <source>A click opens the product&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <source>A click opens the product's web page</source>
+        <translation>Met een klik open je de webpagina van het programma</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1</translation>
     </message>
 </context>
 <context>
     <name>frmMultiiplication</name>
     <message>
         <source>Choose Multiplication Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een tafel</translation>
     </message>
     <message>
         <source>20 questions will be asked for each number table.
@@ -117,91 +119,97 @@ For each wrong answer 1 second will be added to Time Taken.
 
 Select the table above and click the start button below.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bij elke tafel krijg je 20 sommen.
+Bij alle tafels samen (1 t/m 9) krijg je 50 sommen.
+
+Voor elk fout antwoord komt er 1 seconde bij je tijd.
+
+Kies hierboven een tafel en klik hieronder op Start.
+</translation>
     </message>
     <message>
         <source>Time Taken : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd: </translation>
     </message>
     <message>
         <source>99 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>99 sec</translation>
     </message>
     <message>
         <source>No of Questions : </source>
-        <translation type="unfinished"></translation>
+        <translation>Som: </translation>
     </message>
     <message>
         <source>1 of 20</source>
-        <translation type="unfinished"></translation>
+        <translation>1 van 20</translation>
     </message>
     <message>
         <source>Wrong Answers :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fouten:</translation>
     </message>
     <message>
         <source>Click on the correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op het goede antwoord</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>&amp;High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Records</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>(select table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kies een tafel)</translation>
     </message>
     <message>
         <source>1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>1 t/m 9</translation>
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een tafel uit de lijst hierboven en klik op Start.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
     <message>
         <source>%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sec</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2</translation>
     </message>
     <message>
         <source>You have created a new High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt een nieuw record gehaald</translation>
     </message>
     <message>
         <source>You have equaled with the High score</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt het record geëvenaard</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ je naam</translation>
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het record kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulon - Records</translation>
     </message>
 </context>
 </TS>
