@@ -23,7 +23,8 @@ protected:
         sounds = std::make_shared<QStringList>();
         if (!realSound)
             services.loadSound = [log = sounds] { return std::make_unique<FakeSound>(log); };
-        services.mediaFile = [dir = mediaDir](const QString &name) { return dir + u'/' + name; };
+        if (!mediaDir.isEmpty()) // else the test's own
+            services.mediaFile = [dir = mediaDir](const QString &name) { return dir + u'/' + name; };
         window = std::make_unique<frmMultiiplication>(std::move(services));
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
