@@ -58,6 +58,8 @@ inline void verifyTextFits(const QWidget *w, QString text)
         box = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
     }
     const QFontMetrics fm(w->font());
+    for (const QChar c : text) // no glyph borrowed from another font
+        QVERIFY2(fm.inFont(c), qPrintable(QStringLiteral("no glyph for %1 in '%2'").arg(c).arg(text)));
     const bool atTop = w->property("alignment").value<Qt::Alignment>() & Qt::AlignTop; // a label's; else centred
     const int top = atTop ? box.top() : box.top() + (box.height() - fm.height()) / 2;
     const QRect ink = fm.tightBoundingRect(text).translated(0, top + fm.ascent());

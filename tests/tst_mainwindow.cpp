@@ -1,5 +1,7 @@
 #include "ClickableLabel.h"
 #include "GameWindow.h"
+#include "HighScoreListing.h"
+#include "Translations.h"
 #include "frmAbout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -8,6 +10,21 @@
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window's text in the language installed; the source text itself when none is.
+QString shown(const char *source)
+{
+    return QCoreApplication::translate("frmMultiiplication", source);
+}
+
+std::unique_ptr<Translations> speak(const QString &language)
+{
+    return std::make_unique<Translations>(QLocale(language), QStringLiteral(TABULON_TRANSLATIONS_DIR));
+}
+
+} // namespace
 
 // The main window as a player meets it, by keyboard alone where a player may.
 class tst_MainWindow : public QObject, GameWindow
@@ -72,7 +89,7 @@ private Q_SLOTS:
     void playsAWholeQuizByKeyboard_data()
     {
         QTest::addColumn<int>("table");
-        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("obstacle"); // or the language played in
         QTest::addColumn<QString>("message"); // boxes|icon|title|columns|a line of the box shown at the end
         const QString listing = u"1|%1|Tabulon - High Scores|1|Ann ( 45 sec )"_s.arg(QMessageBox::NoIcon);
         QTest::newRow("table 4") << 4 << QString() << listing;
@@ -80,6 +97,8 @@ private Q_SLOTS:
         QTest::newRow("store can't be written")
             << 2 << u"store"_s << u"1|%1|Tabulon|0|The high score could not be saved."_s.arg(QMessageBox::Warning);
         QTest::newRow("smile.gif missing") << 7 << u"smile.gif"_s << listing;
+        QTest::newRow("in German, stored as in English")
+            << 5 << u"de"_s << u"1|%1|Tabulon - Bestzeiten|1|Ann ( 45 s )"_s.arg(QMessageBox::NoIcon);
     }
 
     // Every fourth answer is wrong first. The closing sound is played out before the name
@@ -89,6 +108,8 @@ private Q_SLOTS:
         QFETCH(int, table);
         QFETCH(QString, obstacle);
         QFETCH(QString, message);
+        const auto translations = speak(obstacle == u"de"_s ? obstacle : u"en"_s);
+        openWindow();
         if (obstacle == u"smile.gif"_s && QFile::copy(mediaDir + u"/sad.gif"_s, storeDir.filePath(u"sad.gif"_s))) {
             mediaDir = storeDir.path(); // the game's media without smile.gif
             openWindow();
@@ -104,12 +125,13 @@ private Q_SLOTS:
         press(Qt::Key_1);
         const Message refused = dialogs->messages.isEmpty() ? Message() : dialogs->messages.takeFirst();
         QCOMPARE(u"%1|%2|%3|%4"_s.arg(answersGiven()).arg(refused.icon).arg(refused.title, refused.text),
-                 u"0|%1|Tabulon|Select a table from the above list and click start"_s.arg(QMessageBox::Information));
+                 u"0|%1|Tabulon|"_s.arg(QMessageBox::Information)
+                     + shown("Select a table from the above list and click start"));
         for (int i = 0; i < 3 + table; ++i) // Tab from Start to the table list, Down to the table
             press(i < 3 ? Qt::Key_Tab : Qt::Key_Down);
         QVERIFY(control("cmdStartStop")->grab().toImage() != focused);
-        press(Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(startCaption(), u"&Stop"_s); // an access key clicks after a short animation
+        control<QPushButton>("cmdStartStop")->animateClick(); // as its access key does, in any language
+        QTRY_COMPARE(startCaption(), shown("&Stop"));
         for (int right = 1; right <= 20 && !QTest::currentTestFailed(); ++right) {
             clock->advance(2);
             const int asked = QuizPlayer::shownProduct(*window);
@@ -121,14 +143,16 @@ private Q_SLOTS:
             QCOMPARE(shownPicture(), picture("smile.gif")); // none when the file is missing
             if (control<QTimer>("Timer1")->isActive()) // until the quiz ends
                 window->Timer1_Timer(); // each wrong answer adds a second
-            QCOMPARE(counters(), right < 20 ? u"%1|%2 sec|%3 of 20"_s.arg(right / 4).arg(9 * right / 4).arg(right) : u"5|0|20 of 20"_s);
+            const QString time = right < 20 ? shown("%1 sec").arg(9 * right / 4) : u"0"_s;
+            QCOMPARE(counters(), u"%1|%2|"_s.arg(right / 4).arg(time) + shown("%1 of %2").arg(right).arg(20));
         }
         const QString sound = mediaDir + u"/0.wav|wait"_s;
-        QCOMPARE(u"%1|%2|"_s.arg(answersGiven()).arg(startCaption()) + sounds->join(u','), u"25|&Start|"_s + sound);
+        QCOMPARE(u"%1|%2|"_s.arg(answersGiven()).arg(startCaption()) + sounds->join(u','), u"25|"_s + shown("&Start") + u'|' + sound);
         const SettingsStore::Section best{{u"%1Score"_s.arg(table), u"45"_s}, {u"%1Name"_s.arg(table), u"Ann"_s}};
         QVERIFY(settings->readSection(u"Quorvil"_s, u"Multi"_s) == (message.contains(u"Ann"_s) ? best : SettingsStore::Section()));
-        QCOMPARE(dialogs->prompts.join(u','),
-                 table == 1 ? QString() : u"You have created a new High score|Enter Your Name|5|45 sec|20 of 20|"_s + sound);
+        const QString prompt = QStringList{shown("You have created a new High score"), shown("Enter Your Name"), u"5"_s,
+                                           shown("%1 sec").arg(45), shown("%1 of %2").arg(20).arg(20), sound}.join(u'|');
+        QCOMPARE(dialogs->prompts.join(u','), table == 1 ? QString() : prompt);
         const Message shown = dialogs->messages.value(0);
         const QString line = message.section(u'|', 4);
         QCOMPARE(u"%1|%2|%3|%4|%5"_s.arg(dialogs->messages.size()).arg(shown.icon).arg(shown.title).arg(shown.tabbedColumns)
@@ -177,34 +201,65 @@ private Q_SLOTS:
         }
     }
 
-    // The design texts and every caption the game writes fit their controls; the
-    // how-to text wraps without a scroll bar; the table list fits its entries.
-    void textsFit_data()
+    // In every language the design texts and every caption the game writes fit their controls, the how-to text
+    // wraps without a scroll bar, the table list fits its entries, a window's access keys differ and none is an
+    // answer key, and the listing's entries stand in one column.
+    void everyLanguageFits_data()
     {
-        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language"); // the translation it gets, none for English
+        const QStringList locales{u"C"_s, u"en_US"_s, u"de_AT"_s, u"es"_s, u"fr_CA"_s, u"it"_s, u"nl"_s, u"pl"_s,
+                                  u"pt_BR"_s, u"uk_UA"_s};
+        for (const QString &locale : locales) {
+            const QString language = locale.startsWith(u'p') ? locale : locale.left(2);
+            QTest::newRow(qPrintable(locale)) << locale << (locale.size() > 1 && language != u"en"_s ? language : QString());
+        }
+    }
+
+    void everyLanguageFits()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        const auto translations = speak(locale);
+        QCOMPARE(translations->language(), language);
+        openWindow();
+        frmAbout about(window.get());
+        about.show();
         QStringList numbers;
         for (int n = 1; n <= 99; ++n)
             numbers << QString::number(n);
-        const QHash<QString, QStringList> written{
-            {u"cmdStartStop"_s, {u"&Stop"_s}}, {u"lblFirstNumber"_s, numbers.mid(0, 10)}, {u"lblSecondNumber"_s, numbers.mid(0, 10)},
-            {u"cmdAnswer_1"_s, numbers}, {u"cmdAnswer_2"_s, numbers}, {u"cmdAnswer_3"_s, numbers}, {u"lblTimeTaken"_s, {u"32767 sec"_s}},
-            {u"lblNoOfQuestion"_s, {u"20 of 20"_s, u"50 of 50"_s}}, {u"lblWrongAnswers"_s, {u"99"_s}}};
-        openWindow();
-        for (const QWidget *w : window->findChildren<QWidget *>(QRegularExpression(u"^(cm[bd]|lbl|Label|Text)"_s)))
-            QTest::newRow(qPrintable(w->objectName())) << written.value(w->objectName());
-    }
-
-    void textsFit()
-    {
-        QFETCH(QStringList, written);
-        QWidget *w = control(QTest::currentDataTag());
-        if (auto *edit = qobject_cast<QPlainTextEdit *>(w)) // the document's height is in lines
-            QVERIFY(edit->document()->documentLayout()->documentSize().height() * edit->fontMetrics().lineSpacing()
-                    <= edit->viewport()->height());
-        else if (auto *list = qobject_cast<QComboBox *>(w))
-            QVERIFY(list->sizeHint().width() <= list->width());
-        for (const QString &text : written << w->property("text").toString())
-            verifyTextFits(w, text);
+        const QHash<QString, QStringList> written{{u"cmdStartStop"_s, {shown("&Stop")}},
+            {u"lblFirstNumber"_s, numbers.mid(0, 10)}, {u"lblSecondNumber"_s, numbers.mid(0, 10)},
+            {u"cmdAnswer_1"_s, numbers}, {u"cmdAnswer_2"_s, numbers}, {u"cmdAnswer_3"_s, numbers},
+            {u"lblTimeTaken"_s, {shown("%1 sec").arg(32767)}}, {u"lblWrongAnswers"_s, {u"99"_s}},
+            {u"lblNoOfQuestion"_s, {shown("%1 of %2").arg(20).arg(20), shown("%1 of %2").arg(50).arg(50)}}};
+        const QRegularExpression controls(u"^(cm[bd]|lbl|Label|Text)"_s);
+        for (QWidget *w : window->findChildren<QWidget *>(controls) + about.findChildren<QWidget *>(controls)) {
+            if (auto *edit = qobject_cast<QPlainTextEdit *>(w)) // the document's height is in lines
+                QVERIFY(edit->document()->documentLayout()->documentSize().height() * edit->fontMetrics().lineSpacing()
+                        <= edit->viewport()->height());
+            else if (auto *list = qobject_cast<QComboBox *>(w))
+                QVERIFY2(list->sizeHint().width() <= list->width(), qPrintable(list->itemText(0)));
+            const QStringList texts = written.value(w->objectName()) + QStringList(w->property("text").toString());
+            for (const QString &text : texts)
+                verifyTextFits(w, text);
+        }
+        const auto key = [](const char *caption) { return shown(caption).section(u'&', 1).left(1).toLower(); };
+        for (const char *startOrStop : {"&Start", "&Stop"}) {
+            const QString keys = key(startOrStop) + key("&High Score") + key("&About") + key("&Exit");
+            QVERIFY2(QSet<QChar>(keys.cbegin(), keys.cend()).size() == 4 && !keys.contains(QRegularExpression(u"\\d"_s)),
+                     qPrintable(keys));
+        }
+        const QFontMetrics fm(QApplication::font()); // the listing's, tabs every eight widths of an "x"
+        const int tab = 8 * fm.horizontalAdvance(u'x');
+        QSet<int> columns;
+        for (const QString &line : HighScoreListing::build({}).split(u"\r\n"_s, Qt::SkipEmptyParts)) {
+            int x = fm.horizontalAdvance(line.section(u'\t', 0, 0));
+            for (int tabs = line.count(u'\t'); tabs > 0; --tabs)
+                x = (x / tab + 1) * tab;
+            columns << x;
+        }
+        QCOMPARE(columns.size(), 1);
     }
 
     // Qt's own message box shows a name as it was typed, never as markup.

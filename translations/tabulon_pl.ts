@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Table %1</source>
-        <translation>Tabliczka mnożenia przez %1</translation>
+        <translation>Mnożenie przez %1</translation>
     </message>
     <message>
         <source>Table 1 to 9</source>
-        <translation>Wszystkie tabliczki mnożenia (od 1 do 9)</translation>
+        <translation>Cała tabliczka (od 1 do 9)</translation>
     </message>
 </context>
 <context>
