@@ -84,6 +84,8 @@ private Q_SLOTS:
         row("a quiz beyond 16 bits", {6, {}, "", {}, "", V::NotBest, R::NotBest, "-|-"});
         row("table 1 keeps no best", {1, {}, "", 3, "", V::NotBest, R::NotBest, "5|One"});
         row("damaged lines", {7, "\xff\0@Variant(\nx=\"Bo, C"_ba, "", 22, "Bo", V::NewBest, R::Stored, "22|Bo"});
+        // A killed copy left a stale lock and an empty takeover of it: saving waits seconds, not half a minute.
+        row("stale lock, empty takeover", {3, {}, "takeover", 56, "Bo", V::NewBest, R::Stored, "56|Bo"});
         row("a link into /proc, where nobody may add a file", {7, {}, "link", 22, "Bo", V::NewBest, R::Failed, "-|-"});
     }
 
@@ -93,6 +95,11 @@ private Q_SLOTS:
         QVERIFY(writeBytes(store.filePath(), Others + quiz.lines + '\n'));
         if (quiz.event == "gone")
             QVERIFY(QDir(dir.filePath(u"tabulon"_s)).removeRecursively());
+        for (const QString &suffix : {u".lock"_s, u".lock.rmlock"_s}) {
+            QFile file(store.filePath() + suffix);
+            QVERIFY(quiz.event != "takeover" || (file.open(QIODevice::WriteOnly)
+                    && file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime)));
+        }
         if (quiz.event == "link")
             QVERIFY(QFile::remove(store.filePath()) && QFile::link(u"/proc/version"_s, store.filePath()));
         HighScoreBook book(store);
