@@ -13,9 +13,9 @@
 #include "frmAbout.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 
@@ -95,20 +95,19 @@ void frmMultiiplication::connectControls()
     connect(ui->cmdHighScores, &QPushButton::clicked, this, &frmMultiiplication::cmdHighScores_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
-    connectAnswerKeys();
 }
 
 // Keys 1 to 3, on the top row or the keypad, answer with the buttons in
-// order. The shortcuts belong to the question panel, so they act only while
-// it is in front (a quiz runs) and the window is active (no dialog is open).
-void frmMultiiplication::connectAnswerKeys()
+// order while a quiz is in front and the window is active (no dialog is
+// open). Plain key presses, not shortcuts: a screen reader sees only those,
+// and stops speaking for them at once.
+void frmMultiiplication::keyPressEvent(QKeyEvent *event)
 {
-    for (int id = 1; id <= 3; ++id) {
-        const auto digit = Qt::Key(Qt::Key_0 + id);
-        auto *key = new QShortcut(ui->fraQuestion);
-        key->setKeys({QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)});
-        connect(key, &QShortcut::activated, cmdAnswer->button(id), &QAbstractButton::click);
-    }
+    const int digit = event->key() - Qt::Key_0;
+    if (digit < 1 || digit > 3 || (event->modifiers() & ~Qt::KeypadModifier)
+        || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
+        return QWidget::keyPressEvent(event);
+    cmdAnswer->button(digit)->click();
 }
 
 QComboBox *frmMultiiplication::tableList() const
