@@ -98,16 +98,19 @@ void frmMultiiplication::connectControls()
 }
 
 // Keys 1 to 3, on the top row or the keypad, answer with the buttons in
-// order while a quiz is in front and the window is active (no dialog is
-// open). Plain key presses, not shortcuts: a screen reader sees only those,
-// and stops speaking for them at once.
+// order, and key 0 has the counters told, while a quiz is in front and the
+// window active (no dialog open). Plain key presses, not shortcuts: a
+// screen reader sees only those, and stops speaking for them at once.
 void frmMultiiplication::keyPressEvent(QKeyEvent *event)
 {
     const int digit = event->key() - Qt::Key_0;
-    if (digit < 1 || digit > 3 || (event->modifiers() & ~Qt::KeypadModifier)
+    if (digit < 0 || digit > 3 || (event->modifiers() & ~Qt::KeypadModifier)
         || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
         return QWidget::keyPressEvent(event);
-    cmdAnswer->button(digit)->click();
+    if (digit == 0)
+        m_announcer->countersAsked();
+    else
+        cmdAnswer->button(digit)->click();
 }
 
 QComboBox *frmMultiiplication::tableList() const
