@@ -14,6 +14,7 @@ TABULON_PACKAGES=(
     python3 python3-pil xdotool x11-apps
     desktop-file-utils appstream lintian
     dbus at-spi2-core python3-pyatspi
+    orca speech-dispatcher xfwm4
 )
 
 tabulon_install_dependencies() {
