@@ -73,6 +73,10 @@ os.environ["DBUS_SESSION_BUS_ADDRESS"] = read_from("dbus-daemon", "--session", "
 start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
 start("xfwm4", "--compositor=off", "--sm-client-disable")  # Orca follows the active window
 start("speech-dispatcher", "--run-single", "--timeout", "0")
+for _ in range(600):  # else Orca would start a speech server of its own
+    if os.path.exists(home + "/speech-dispatcher/speechd.sock"):
+        break
+    time.sleep(0.1)
 start("orca", "--debug-file=" + home + "/orca.log")
 
 keys = []  # (time, key name)
