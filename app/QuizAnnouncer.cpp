@@ -5,6 +5,8 @@
 #include "QuizState.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +16,8 @@ const QString StartStopHint = u"Starts a quiz with the chosen table, or stops th
 
 // Marks a widget that only draws part of what another control already says.
 constexpr char DecorationProperty[] = "tabulonDecoration";
+// Gives a widget that is never shown the role it plays for a screen reader.
+constexpr char RoleProperty[] = "tabulonAccessibleRole";
 
 // A decoration is left out of what a screen reader reads: it reports itself
 // as invisible and nameless, the nearest Qt 6.4 comes to hiding a widget
@@ -43,6 +47,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return nullptr;
     if (widget->property(DecorationProperty).toBool())
         return new DecorationAccessible(widget);
+    if (const QVariant role = widget->property(RoleProperty); role.isValid())
+        return new QAccessibleWidget(widget, role.value<QAccessible::Role>());
     // A plain QWidget window would otherwise read as a "filler", which
     // screen readers don't announce as a window.
     if (className == u"frmMultiiplication")
@@ -85,6 +91,8 @@ QuizAnnouncer::QuizAnnouncer(const Ui::frmMultiiplication &controls, const QuizS
 {
     QAccessible::installFactory(accessibleFor);
     nameControls();
+    makeNotice();
+    connectFocus();
 }
 
 void QuizAnnouncer::nameControls()
@@ -97,65 +105,119 @@ void QuizAnnouncer::nameControls()
 
     m_ui.Label4->setBuddy(m_ui.cmbNumber);
     m_ui.cmbNumber->setAccessibleName(u"Multiplication table"_s);
-    m_ui.cmbNumber->setAccessibleDescription(u"Choose a table, then press Start"_s);
     m_ui.Text1->setAccessibleName(u"How to play"_s);
+    m_ui.Text1->setAccessibleDescription(
+        u"During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time"_s);
     m_ui.cmdHighScores->setAccessibleDescription(u"Shows the best time of each table"_s);
     m_ui.cmdAbout->setAccessibleDescription(u"Shows who made Tabulon"_s);
     m_ui.cmdExit->setAccessibleDescription(u"Ends the game"_s);
     m_ui.Picture1->setAccessibleDescription(u"How the last answer was"_s);
     m_ui.cmdStartStop->setAccessibleDescription(StartStopHint);
-    describeAnswerButtons();
 }
 
-// A question shown before any right answer opens a new quiz, which starts
-// with nothing announced and forgets how the last one ended.
+// Qt 6.4 tells a screen reader of a changed name or description without the
+// new text, so a change to the focused control is not heard. What happens
+// is told instead by a notification in a status bar, neither of them ever
+// shown: a screen reader speaks a status bar's notification as it comes, by
+// its name alone.
+void QuizAnnouncer::makeNotice()
+{
+    auto *bar = new QWidget(m_ui.stkPanels->parentWidget());
+    bar->setObjectName(u"announcements"_s);
+    bar->setProperty(RoleProperty, QVariant::fromValue(QAccessible::StatusBar));
+    bar->hide();
+    m_notice = new QWidget(bar);
+    m_notice->setProperty(RoleProperty, QVariant::fromValue(QAccessible::Notification));
+}
+
+void QuizAnnouncer::announce(const QString &text)
+{
+    m_notice->setAccessibleName(text);
+    QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+// Qt 6.4 garbles the news of a changed description too, so the controls
+// whose descriptions change are described as they get the focus, before the
+// screen reader reads them. The entries that Up and Down choose on the
+// closed table list are announced; a choice in the open list comes with the
+// focus back on the list, and is read with it.
+void QuizAnnouncer::connectFocus()
+{
+    QComboBox *list = m_ui.cmbNumber;
+    QObject::connect(qApp, &QApplication::focusChanged, &m_connections, [this](QWidget *, QWidget *now) {
+        describe(now);
+        m_focusArriving = true;
+        QTimer::singleShot(0, &m_connections, [this] { m_focusArriving = false; });
+    });
+    QObject::connect(list, &QComboBox::currentTextChanged, &m_connections, [this, list](const QString &entry) {
+        if (m_focusArriving)
+            describe(list);
+        else if (list->hasFocus())
+            announce(entry);
+    });
+}
+
+// The table list tells its entry; an answer button the question and the key
+// that gives its answer.
+void QuizAnnouncer::describe(QWidget *control)
+{
+    if (control == m_ui.cmbNumber)
+        setDescription(control, m_ui.cmbNumber->currentText() + u". Choose a table, then press Start"_s);
+    const QList<QWidget *> answers{m_ui.cmdAnswer_1, m_ui.cmdAnswer_2, m_ui.cmdAnswer_3};
+    if (const qsizetype i = answers.indexOf(control); i >= 0) {
+        const QString key = u"Key "_s + NumberText::decimal(i + 1);
+        setDescription(control, m_question.isEmpty() ? key : m_question + u". "_s + key);
+    }
+}
+
+// A question shown before any right answer opens a new quiz, with its
+// counters at nought; any other one follows a right answer, announced with it.
 void QuizAnnouncer::questionShown()
 {
     m_question = u"%1 times %2"_s.arg(NumberText::decimal(m_quiz.intFirstNumber),
                                       NumberText::decimal(m_quiz.intSecondNumber));
     setName(m_ui.lblFirstNumber, m_question);
-    if (m_quiz.intQuestionNo == 0) {
-        m_status.clear();
-        setDescription(m_ui.cmdStartStop, StartStopHint);
-    }
-    describeAnswerButtons();
+    if (m_quiz.intQuestionNo > 0)
+        announce(u"Right. "_s + m_question);
+    else
+        m_elapsedSeconds = 0;
 }
 
+// The counters are named by their meaning; key 0 has them all told.
 void QuizAnnouncer::countersShown(qint64 elapsedSeconds)
 {
-    setName(m_ui.lblWrongAnswers, u"Wrong answers: "_s + NumberText::decimal(m_quiz.intWrongAnswers));
-    setName(m_ui.lblTimeTaken, u"Time taken: "_s + secondsText(elapsedSeconds));
-    setName(m_ui.lblNoOfQuestion, u"Right answers: %1 of %2"_s.arg(
-                                    NumberText::decimal(m_quiz.intQuestionNo),
-                                    NumberText::decimal(m_quiz.intTotalQuestions)));
+    m_elapsedSeconds = elapsedSeconds;
+    const QStringList counters = counterTexts();
+    setName(m_ui.lblNoOfQuestion, counters[0]);
+    setName(m_ui.lblWrongAnswers, counters[1]);
+    setName(m_ui.lblTimeTaken, counters[2]);
 }
 
-// After a right answer the next question, or the end, describes the buttons
-// once, so that a screen reader does not read the old question first.
+void QuizAnnouncer::countersAsked()
+{
+    announce(counterTexts().join(u". "_s));
+}
+
+QStringList QuizAnnouncer::counterTexts() const
+{
+    return {u"Right answers: %1 of %2"_s.arg(NumberText::decimal(m_quiz.intQuestionNo),
+                                              NumberText::decimal(m_quiz.intTotalQuestions)),
+            u"Wrong answers: "_s + NumberText::decimal(m_quiz.intWrongAnswers),
+            u"Time taken: "_s + secondsText(m_elapsedSeconds)};
+}
+
+// A right answer is announced with the question that follows it, the last
+// one with the end of the quiz.
 void QuizAnnouncer::answered(AnswerOutcome outcome)
 {
-    m_status = outcome == AnswerOutcome::Wrong ? u"Wrong, try again"_s : u"Right"_s;
-    setName(m_ui.Picture1, m_status);
+    const QString status = outcome == AnswerOutcome::Wrong ? u"Wrong, try again"_s : u"Right"_s;
+    setName(m_ui.Picture1, status);
     if (outcome == AnswerOutcome::Wrong)
-        describeAnswerButtons();
+        announce(status);
 }
 
 void QuizAnnouncer::finished(qint64 seconds)
 {
-    m_status = u"Quiz finished in "_s + secondsText(seconds);
-    describeAnswerButtons();
-    // The focus goes to Start when the quiz stops; it says so again there.
-    setDescription(m_ui.cmdStartStop, m_status + u". "_s + StartStopHint);
-}
-
-// The status goes first, so that it is what a screen reader says at once
-// about the focused button.
-void QuizAnnouncer::describeAnswerButtons()
-{
-    const QString prefix = m_status.isEmpty() ? QString() : m_status + u". "_s;
-    const QList<QWidget *> answers{m_ui.cmdAnswer_1, m_ui.cmdAnswer_2, m_ui.cmdAnswer_3};
-    for (qsizetype i = 0; i < answers.size(); ++i) {
-        const QString key = u"Key "_s + NumberText::decimal(i + 1);
-        setDescription(answers[i], prefix + (m_question.isEmpty() ? key : m_question + u". "_s + key));
-    }
+    announce(u"Quiz finished in "_s + secondsText(seconds));
 }

@@ -2,7 +2,8 @@
 
 #include "QuizSession.h"
 
-#include <QString>
+#include <QObject>
+#include <QStringList>
 
 class QWidget;
 struct QuizState;
@@ -13,9 +14,9 @@ class frmMultiiplication;
 
 // What a screen reader says about the main window. Every control gets a
 // name that tells its meaning and value; the question reads as one phrase
-// ("7 times 3"); and each answer, and the end of the quiz, is announced
-// through the descriptions of the buttons that can hold the focus, since a
-// screen reader speaks a change of the focused control's description.
+// ("7 times 3"); each answer, the end of the quiz, the table chosen with the
+// keys and, on key 0, the counters are announced as they happen. All the
+// texts spoken are made here.
 class QuizAnnouncer
 {
 public:
@@ -23,15 +24,25 @@ public:
 
     void questionShown();
     void countersShown(qint64 elapsedSeconds);
+    void countersAsked();
     void answered(AnswerOutcome outcome);
     void finished(qint64 seconds);
 
 private:
     void nameControls();
-    void describeAnswerButtons();
+    void makeNotice();
+    void connectFocus();
+    void describe(QWidget *control);
+    void announce(const QString &text);
+    QStringList counterTexts() const;
 
     const Ui::frmMultiiplication &m_ui;
     const QuizState &m_quiz;
+    QWidget *m_notice = nullptr; // owned by the window
     QString m_question;
-    QString m_status;
+    qint64 m_elapsedSeconds = 0;
+    bool m_focusArriving = false; // until the events of a focus change are done
+    // Ends the connections to this announcer with it: the window outlives
+    // it, and its focus still moves while it closes.
+    QObject m_connections;
 };

@@ -9,8 +9,8 @@
 #include "frmAbout.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 
@@ -83,20 +83,22 @@ void frmMultiiplication::connectControls()
     connect(ui->cmdHighScores, &QPushButton::clicked, this, &frmMultiiplication::cmdHighScores_Click);
     connect(cmdAnswer, &QButtonGroup::idClicked, this, &frmMultiiplication::cmdAnswer_Click);
     connect(&Timer1, &QTimer::timeout, this, &frmMultiiplication::Timer1_Timer);
-    connectAnswerKeys();
 }
 
 // Keys 1 to 3, on the top row or the keypad, answer with the buttons in
-// order. The shortcuts belong to the question panel, so they act only while
-// it is in front (a quiz runs) and the window is active (no dialog is open).
-void frmMultiiplication::connectAnswerKeys()
+// order, and key 0 has the counters told, while a quiz is in front and the
+// window active (no dialog open). Plain key presses, not shortcuts: a
+// screen reader sees only those, and stops speaking for them at once.
+void frmMultiiplication::keyPressEvent(QKeyEvent *event)
 {
-    for (int id = 1; id <= 3; ++id) {
-        const auto digit = Qt::Key(Qt::Key_0 + id);
-        auto *key = new QShortcut(ui->fraQuestion);
-        key->setKeys({QKeySequence(digit), QKeySequence(Qt::KeypadModifier | digit)});
-        connect(key, &QShortcut::activated, cmdAnswer->button(id), &QAbstractButton::click);
-    }
+    const int digit = event->key() - Qt::Key_0;
+    if (digit < 0 || digit > 3 || (event->modifiers() & ~Qt::KeypadModifier)
+        || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
+        return QWidget::keyPressEvent(event);
+    if (digit == 0)
+        m_announcer->countersAsked();
+    else
+        cmdAnswer->button(digit)->click();
 }
 
 QComboBox *frmMultiiplication::tableList() const

@@ -51,6 +51,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
@@ -65,7 +66,6 @@ private:
     void showQuestionPanel();
     void applyFonts();
     void connectControls();
-    void connectAnswerKeys();
 
     std::unique_ptr<Ui::frmMultiiplication> ui;
     QButtonGroup *cmdAnswer;

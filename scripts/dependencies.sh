@@ -15,6 +15,7 @@ TABULON_PACKAGES=(
     python3 python3-pil xdotool x11-apps x11-utils
     desktop-file-utils appstream lintian
     dbus at-spi2-core python3-pyatspi
+    orca speech-dispatcher xfwm4
 )
 
 tabulon_install_dependencies() {
