@@ -2,7 +2,6 @@
 #include "FakeClock.h"
 #include "QuizPlayer.h"
 #include "RuntimeError.h"
-#include "StandardDialogs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -10,129 +9,68 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
-using Opening = std::function<void(frmMultiiplication &)>;
 
-// The real dialogs; each, once shown, is handed to the action, then closed
-// (a name prompt with a name typed).
-class AnsweredDialogs final : public Dialogs
-{
-public:
-    explicit AnsweredDialogs(std::function<void(QWidget *)> action)
-        : m_action(std::move(action))
-    {
-    }
-    QString askName(QWidget *parent, const QString &title, const QString &prompt) override
-    {
-        answerWhenShown();
-        return m_real.askName(parent, title, prompt);
-    }
-    void showMessage(QWidget *parent, const Message &message) override
-    {
-        answerWhenShown();
-        m_real.showMessage(parent, message);
-    }
-    // The first event that the dialog's own loop handles.
-    void answerWhenShown()
-    {
-        QTimer::singleShot(0, [this] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
-            m_action(dialog);
-            if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
-                prompt->setTextValue(u"Ann"_s);
-            qobject_cast<QDialog *>(dialog)->accept();
-        });
-    }
-
-private:
-    StandardDialogs m_real;
-    std::function<void(QWidget *)> m_action;
-};
-
-// Each window's title as the window manager reads it from the X server, on
-// a private one (see tests/CMakeLists.txt); the program's own set-up, a store
-// in a folder of the test's own.
+// Each window's title as the window manager reads it from the X server, on a private
+// one (see tests/CMakeLists.txt), with the program's own set-up and the real dialogs.
 class tst_Titles : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<frmMultiiplication> window;
-    std::shared_ptr<FakeClock> clock;
-    std::shared_ptr<AnsweredDialogs> dialogs;
-    std::function<void(QWidget *)> onDialog;
+    QStringList read; // the title properties of each window, in the order shown
 
-    QString storePath() const { return dir->filePath(u"highscores.ini"_s); }
-
-    static QString titleProperties(const QWidget *w)
+    void readTitle(QWidget *w)
     {
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         QProcess xprop;
         xprop.start(u"xprop"_s, {u"-id"_s, QString::number(w->winId()), u"-notype"_s, u"_NET_WM_NAME"_s, u"WM_NAME"_s});
-        return xprop.waitForFinished() ? QString::fromUtf8(xprop.readAll()) : xprop.errorString();
+        read << (xprop.waitForFinished() ? QString::fromUtf8(xprop.readAll()) : xprop.errorString());
+    }
+
+    // Reads the dialog on the screen, if any, and closes it with OK, a name typed into a prompt.
+    void timerEvent(QTimerEvent *) override
+    {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            readTitle(dialog);
+            if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
+                prompt->setTextValue(u"Ann"_s);
+            dialog->accept();
+        }
     }
 
 private Q_SLOTS:
-    void init()
+    void titlesAsTheWindowManagerReadsThem()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        clock = std::make_shared<FakeClock>();
-        dialogs = std::make_shared<AnsweredDialogs>([this](QWidget *dialog) { onDialog(dialog); });
-        window = std::make_unique<frmMultiiplication>(WindowServices{
-            .clock = clock, .settings = std::make_shared<SettingsStore>(storePath()),
-            .mediaFile = [](const QString &name) { return QStringLiteral(TABULON_MEDIA_DIR "/") + name; },
-            .dialogs = dialogs,
-            .loadSound = [] { return std::unique_ptr<SoundOutput>(); }});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void titleAsTheWindowManagerReadsIt_data()
-    {
-        QTest::addColumn<Opening>("open");
-        QTest::addColumn<QString>("title");
-        const Opening quiz = [this](frmMultiiplication &w) { // ten seconds, no mistake
-            w.tableList()->setCurrentIndex(2);
-            w.cmdStartStop_Click();
+        QTemporaryDir dir;
+        const QString store = dir.filePath(u"highscores.ini"_s);
+        const auto clock = std::make_shared<FakeClock>();
+        frmMultiiplication window({.clock = clock, .settings = std::make_shared<SettingsStore>(store),
+                                   .mediaFile = [](auto &name) { return QStringLiteral(TABULON_MEDIA_DIR "/") + name; },
+                                   .dialogs = std::make_shared<StandardDialogs>(),
+                                   .loadSound = [] { return nullptr; }});
+        window.show();
+        readTitle(&window);
+        startTimer(20);
+        window.cmdAbout_Click();
+        window.cmdStartStop_Click(); // with no table chosen
+        window.tableList()->setCurrentIndex(2);
+        QVERIFY(QDir().mkpath(store)); // a folder where the store should be, for the first quiz
+        for (int quiz = 0; quiz < 3; ++quiz) { // ten seconds each, no mistake
+            window.cmdStartStop_Click();
             clock->advance(10);
             for (int question = 0; question < 20; ++question)
-                QuizPlayer::answerRight(w);
-        };
-        QTest::newRow("main window") << Opening([](auto &) {}) << u"Tabulon 1.1"_s;
-        QTest::newRow("About window") << Opening([this](frmMultiiplication &w) {
-            dialogs->answerWhenShown();
-            w.cmdAbout_Click();
-        }) << u"About Tabulon 1.1"_s;
-        QTest::newRow("start with no table") << Opening(&frmMultiiplication::cmdStartStop_Click) << u"Tabulon"_s;
-        QTest::newRow("listing") << Opening(&frmMultiiplication::cmdHighScores_Click) << u"Tabulon - High Scores"_s;
-        QTest::newRow("new high score") << quiz << u"You have created a new High score"_s;
-        QTest::newRow("equalled high score") << Opening([quiz](auto &w) { quiz(w); quiz(w); })
-                                             << u"You have equaled with the High score"_s;
-        QTest::newRow("score not saved") << Opening([this, quiz](auto &w) {
-            QVERIFY(QDir().mkpath(storePath())); // a folder where the store should be
-            quiz(w);
-        }) << u"Tabulon"_s;
-        QTest::newRow("run-time error") << Opening([this](auto &) {
-            dialogs->answerWhenShown();
-            Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
-        }) << u"Tabulon"_s;
-    }
+                QuizPlayer::answerRight(window);
+            QDir().rmdir(store);
+        }
+        Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
 
-    // Opens the window or dialog that shows the title asked for and reads
-    // its title from the X server; a name prompt on the way is answered.
-    void titleAsTheWindowManagerReadsIt()
-    {
-        QFETCH(Opening, open);
-        QFETCH(QString, title);
-        const QString expected = u"_NET_WM_NAME = \"%1\"\nWM_NAME = \"%1\"\n"_s.arg(title);
-        QString read = window->windowTitle() == title ? titleProperties(window.get()) : QString();
-        onDialog = [&](QWidget *dialog) {
-            if (dialog->windowTitle() == title)
-                read = titleProperties(dialog);
-        };
-        open(*window);
+        QStringList expected{u"Tabulon 1.1"_s, u"About Tabulon 1.1"_s, u"Tabulon"_s, // no table chosen
+                             u"You have created a new High score"_s, u"Tabulon"_s, // not saved
+                             u"You have created a new High score"_s, u"Tabulon - High Scores"_s,
+                             u"You have equaled with the High score"_s, u"Tabulon - High Scores"_s, u"Tabulon"_s};
+        for (QString &title : expected)
+            title = u"_NET_WM_NAME = \"%1\"\nWM_NAME = \"%1\"\n"_s.arg(title);
         QCOMPARE(read, expected);
     }
 };
