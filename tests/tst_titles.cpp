@@ -2,6 +2,7 @@
 #include "FakeClock.h"
 #include "QuizPlayer.h"
 #include "RuntimeError.h"
+#include "StandardDialogs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -28,16 +30,37 @@ class tst_Titles : public QObject
         read << (xprop.waitForFinished() ? QString::fromUtf8(xprop.readAll()) : xprop.errorString());
     }
 
-    // Reads the dialog on the screen, if any, and closes it with OK, a name typed into a prompt.
-    void timerEvent(QTimerEvent *) override
+    // Reads the dialog about to open once it is on the screen (the first event its loop handles), then closes it
+    // with OK, a name typed into a prompt.
+    void answerNextDialog()
     {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        QTimer::singleShot(0, this, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
             readTitle(dialog);
             if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
                 prompt->setTextValue(u"Ann"_s);
             dialog->accept();
-        }
+        });
     }
+
+    // The real dialogs, each answered as above.
+    struct AnsweredDialogs final : Dialogs
+    {
+        explicit AnsweredDialogs(tst_Titles *owner) : test(owner) {}
+        tst_Titles *test;
+        StandardDialogs real;
+        QString askName(QWidget *parent, const QString &title, const QString &prompt) override
+        {
+            test->answerNextDialog();
+            return real.askName(parent, title, prompt);
+        }
+        void showMessage(QWidget *parent, const Message &message) override
+        {
+            test->answerNextDialog();
+            real.showMessage(parent, message);
+        }
+    };
 
 private Q_SLOTS:
     void titlesAsTheWindowManagerReadsThem()
@@ -47,11 +70,11 @@ private Q_SLOTS:
         const auto clock = std::make_shared<FakeClock>();
         frmMultiiplication window({.clock = clock, .settings = std::make_shared<SettingsStore>(store),
                                    .mediaFile = [](auto &name) { return QStringLiteral(TABULON_MEDIA_DIR "/") + name; },
-                                   .dialogs = std::make_shared<StandardDialogs>(),
+                                   .dialogs = std::make_shared<AnsweredDialogs>(this),
                                    .loadSound = [] { return nullptr; }});
         window.show();
         readTitle(&window);
-        startTimer(20);
+        answerNextDialog();
         window.cmdAbout_Click();
         window.cmdStartStop_Click(); // with no table chosen
         window.tableList()->setCurrentIndex(2);
@@ -63,6 +86,7 @@ private Q_SLOTS:
                 QuizPlayer::answerRight(window);
             QDir().rmdir(store);
         }
+        answerNextDialog();
         Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
 
         QStringList expected{u"Tabulon 1.1"_s, u"About Tabulon 1.1"_s, u"Tabulon"_s, // no table chosen
