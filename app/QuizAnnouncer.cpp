@@ -12,8 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString StartStopHint = u"Starts a quiz with the chosen table, or stops the one running"_s;
-
 // Marks a widget that only draws part of what another control already says.
 constexpr char DecorationProperty[] = "tabulonDecoration";
 // Gives a widget that is never shown the role it plays for a screen reader.
@@ -78,9 +76,12 @@ void setDescription(QWidget *widget, const QString &description)
         widget->setAccessibleDescription(description);
 }
 
+// The source has two texts so that English, which has no translation, still
+// says "1 second"; a language's own plural forms come from its translation.
 QString secondsText(qint64 seconds)
 {
-    return NumberText::decimal(seconds) + (seconds == 1 ? u" second"_s : u" seconds"_s);
+    const int n = int(seconds);
+    return n == 1 ? QuizAnnouncer::tr("%n second", nullptr, n) : QuizAnnouncer::tr("%n seconds", nullptr, n);
 }
 
 } // namespace
@@ -101,18 +102,18 @@ void QuizAnnouncer::nameControls()
     // second factor and the counters' captions add nothing to it.
     for (QWidget *w : {m_ui.lblSign, m_ui.lblSecondNumber, m_ui.Label1, m_ui.Label2, m_ui.Label3})
         markDecoration(w);
-    m_ui.lblFirstNumber->setAccessibleDescription(u"Question"_s);
+    m_ui.lblFirstNumber->setAccessibleDescription(tr("Question"));
 
     m_ui.Label4->setBuddy(m_ui.cmbNumber);
-    m_ui.cmbNumber->setAccessibleName(u"Multiplication table"_s);
-    m_ui.Text1->setAccessibleName(u"How to play"_s);
+    m_ui.cmbNumber->setAccessibleName(tr("Multiplication table"));
+    m_ui.Text1->setAccessibleName(tr("How to play"));
     m_ui.Text1->setAccessibleDescription(
-        u"During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time"_s);
-    m_ui.cmdHighScores->setAccessibleDescription(u"Shows the best time of each table"_s);
-    m_ui.cmdAbout->setAccessibleDescription(u"Shows who made Tabulon"_s);
-    m_ui.cmdExit->setAccessibleDescription(u"Ends the game"_s);
-    m_ui.Picture1->setAccessibleDescription(u"How the last answer was"_s);
-    m_ui.cmdStartStop->setAccessibleDescription(StartStopHint);
+        tr("During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time"));
+    m_ui.cmdHighScores->setAccessibleDescription(tr("Shows the best time of each table"));
+    m_ui.cmdAbout->setAccessibleDescription(tr("Shows who made Tabulon"));
+    m_ui.cmdExit->setAccessibleDescription(tr("Ends the game"));
+    m_ui.Picture1->setAccessibleDescription(tr("How the last answer was"));
+    m_ui.cmdStartStop->setAccessibleDescription(tr("Starts a quiz with the chosen table, or stops the one running"));
 }
 
 // Qt 6.4 tells a screen reader of a changed name or description without the
@@ -163,10 +164,10 @@ void QuizAnnouncer::connectFocus()
 void QuizAnnouncer::describe(QWidget *control)
 {
     if (control == m_ui.cmbNumber)
-        setDescription(control, m_ui.cmbNumber->currentText() + u". Choose a table, then press Start"_s);
+        setDescription(control, m_ui.cmbNumber->currentText() + u". "_s + tr("Choose a table, then press Start"));
     const QList<QWidget *> answers{m_ui.cmdAnswer_1, m_ui.cmdAnswer_2, m_ui.cmdAnswer_3};
     if (const qsizetype i = answers.indexOf(control); i >= 0) {
-        const QString key = u"Key "_s + NumberText::decimal(i + 1);
+        const QString key = tr("Key %1").arg(NumberText::decimal(i + 1));
         setDescription(control, m_question.isEmpty() ? key : m_question + u". "_s + key);
     }
 }
@@ -175,11 +176,11 @@ void QuizAnnouncer::describe(QWidget *control)
 // counters at nought; any other one follows a right answer, announced with it.
 void QuizAnnouncer::questionShown()
 {
-    m_question = u"%1 times %2"_s.arg(NumberText::decimal(m_quiz.intFirstNumber),
-                                      NumberText::decimal(m_quiz.intSecondNumber));
+    m_question = tr("%1 times %2").arg(NumberText::decimal(m_quiz.intFirstNumber),
+                                       NumberText::decimal(m_quiz.intSecondNumber));
     setName(m_ui.lblFirstNumber, m_question);
     if (m_quiz.intQuestionNo > 0)
-        announce(u"Right. "_s + m_question);
+        announce(tr("Right") + u". "_s + m_question);
     else
         m_elapsedSeconds = 0;
 }
@@ -201,17 +202,17 @@ void QuizAnnouncer::countersAsked()
 
 QStringList QuizAnnouncer::counterTexts() const
 {
-    return {u"Right answers: %1 of %2"_s.arg(NumberText::decimal(m_quiz.intQuestionNo),
+    return {tr("Right answers: %1 of %2").arg(NumberText::decimal(m_quiz.intQuestionNo),
                                               NumberText::decimal(m_quiz.intTotalQuestions)),
-            u"Wrong answers: "_s + NumberText::decimal(m_quiz.intWrongAnswers),
-            u"Time taken: "_s + secondsText(m_elapsedSeconds)};
+            tr("Wrong answers: %1").arg(NumberText::decimal(m_quiz.intWrongAnswers)),
+            tr("Time taken: %1").arg(secondsText(m_elapsedSeconds))};
 }
 
 // A right answer is announced with the question that follows it, the last
 // one with the end of the quiz.
 void QuizAnnouncer::answered(AnswerOutcome outcome)
 {
-    const QString status = outcome == AnswerOutcome::Wrong ? u"Wrong, try again"_s : u"Right"_s;
+    const QString status = outcome == AnswerOutcome::Wrong ? tr("Wrong, try again") : tr("Right");
     setName(m_ui.Picture1, status);
     if (outcome == AnswerOutcome::Wrong)
         announce(status);
@@ -219,5 +220,5 @@ void QuizAnnouncer::answered(AnswerOutcome outcome)
 
 void QuizAnnouncer::finished(qint64 seconds)
 {
-    announce(u"Quiz finished in "_s + secondsText(seconds));
+    announce(tr("Quiz finished in %1").arg(secondsText(seconds)));
 }

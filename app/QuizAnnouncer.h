@@ -2,6 +2,7 @@
 
 #include "QuizSession.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ class frmMultiiplication;
 // texts spoken are made here.
 class QuizAnnouncer
 {
+    Q_DECLARE_TR_FUNCTIONS(QuizAnnouncer)
+
 public:
     QuizAnnouncer(const Ui::frmMultiiplication &controls, const QuizState &quiz);
 

@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Einmaleins-Reihe</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Während eines Spiels antworten die Tasten 1, 2 und 3, und die Taste 0 sagt die richtigen und falschen Antworten und die Zeit</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Zeigt die Bestzeit jeder Reihe</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Zeigt, wer Tabulon gemacht hat</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Beendet das Spiel</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Wie die letzte Antwort war</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Startet ein Quiz mit der gewählten Reihe oder stoppt das laufende</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Wähle eine Reihe und drücke dann auf Start</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Richtige Antworten: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Falsch, versuch es noch mal</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Quiz geschafft in %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -43,10 +132,10 @@
         <translation>Anwendungs- oder objektdefinierter Fehler</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Laufzeitfehler '%1':
+        <translation>Laufzeitfehler &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +182,11 @@
         <translation>Freeware</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logo des Herstellers</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Ein Klick öffnet die Webseite des Programms</translation>
     </message>
     <message>

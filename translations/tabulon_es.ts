@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tabla de multiplicar</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Durante una partida, las teclas 1, 2 y 3 responden, y la tecla 0 dice las respuestas correctas e incorrectas y el tiempo</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Muestra el mejor tiempo de cada tabla</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Muestra quién hizo Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Cierra el juego</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Cómo fue la última respuesta</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Empieza una partida con la tabla elegida, o detiene la que está en marcha</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Elige una tabla y luego pulsa Empezar</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Respuestas correctas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Errores: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Incorrecto, inténtalo otra vez</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Partida terminada en %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -43,10 +132,10 @@
         <translation>Error definido por la aplicación o por el objeto</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Error en tiempo de ejecución '%1':
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +182,11 @@
         <translation>Gratuito</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logotipo del creador</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Un clic abre la página web del programa</translation>
     </message>
     <message>

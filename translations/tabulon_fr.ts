@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Table de multiplication</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Pendant une partie, les touches 1, 2 et 3 répondent, et la touche 0 dit les bonnes et les mauvaises réponses et le temps</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Montre le meilleur temps de chaque table</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Montre qui a créé Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Quitte le jeu</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Comment était la dernière réponse</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Lance une partie avec la table choisie, ou arrête celle en cours</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Choisis une table, puis appuie sur Démarrer</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Bonnes réponses : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Erreurs : %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Faux, essaie encore</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Partie terminée en %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -40,13 +129,13 @@
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation>Erreur définie par l'application ou par l'objet</translation>
+        <translation>Erreur définie par l&apos;application ou par l&apos;objet</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Erreur d'exécution '%1' :
+        <translation>Erreur d&apos;exécution &apos;%1&apos; :
 
 %2</translation>
     </message>
@@ -79,7 +168,7 @@
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d'écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -93,11 +182,11 @@
         <translation>Gratuit</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logo du créateur</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Un clic ouvre la page web du logiciel</translation>
     </message>
     <message>
@@ -205,7 +294,7 @@ Choisis une table en haut, puis clique sur Démarrer en bas.
     </message>
     <message>
         <source>The high score could not be saved.</source>
-        <translation>Le record n'a pas pu être enregistré.</translation>
+        <translation>Le record n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Tabulon - High Scores</source>

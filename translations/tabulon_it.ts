@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tabellina</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Durante una partita, i tasti 1, 2 e 3 rispondono, e il tasto 0 dice le risposte giuste e sbagliate e il tempo</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Mostra il tempo migliore di ogni tabellina</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Mostra chi ha creato Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Chiude il gioco</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Com&apos;è andata l&apos;ultima risposta</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Avvia una partita con la tabellina scelta, o ferma quella in corso</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Scegli una tabellina, poi premi Inizia</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Risposte giuste: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Errori: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Sbagliato, riprova</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Partita finita in %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -40,13 +129,13 @@
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation>Errore definito dall'applicazione o dall'oggetto</translation>
+        <translation>Errore definito dall&apos;applicazione o dall&apos;oggetto</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Errore di esecuzione '%1':
+        <translation>Errore di esecuzione &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -67,7 +156,7 @@
     </message>
     <message>
         <source>Another copy of the game kept %1 locked.</source>
-        <translation>Un'altra copia del gioco ha tenuto bloccato %1.</translation>
+        <translation>Un&apos;altra copia del gioco ha tenuto bloccato %1.</translation>
     </message>
     <message>
         <source>Cannot create the lock file %1.</source>
@@ -93,11 +182,11 @@
         <translation>Gratuito</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
-        <translation>Logo dell'autore</translation>
+        <source>Maker&apos;s logo</source>
+        <translation>Logo dell&apos;autore</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Un clic apre la pagina web del programma</translation>
     </message>
     <message>
@@ -177,7 +266,7 @@ Scegli la tabellina qui sopra e clicca su Inizia qui sotto.
     </message>
     <message>
         <source>Select a table from the above list and click start</source>
-        <translation>Scegli una tabellina dall'elenco qui sopra e clicca su Inizia.</translation>
+        <translation>Scegli una tabellina dall&apos;elenco qui sopra e clicca su Inizia.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>

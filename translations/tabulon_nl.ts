@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Zo speel je</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Tijdens een spel geven de toetsen 1, 2 en 3 antwoord, en toets 0 zegt de goede en foute antwoorden en de tijd</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Toont de beste tijd van elke tafel</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Toont wie Tabulon heeft gemaakt</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Sluit het spel af</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Hoe het laatste antwoord was</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Start een ronde met de gekozen tafel, of stopt de ronde die bezig is</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Kies een tafel en druk dan op Start</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Toets %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 keer %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Goede antwoorden: %1 van %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Fouten: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Tijd: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Fout, probeer het nog eens</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Ronde klaar in %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -43,10 +132,10 @@
         <translation>Door toepassing of object gedefinieerde fout</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Fout tijdens uitvoering '%1':
+        <translation>Fout tijdens uitvoering &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +182,11 @@
         <translation>Gratis</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logo van de maker</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Met een klik open je de webpagina van het programma</translation>
     </message>
     <message>

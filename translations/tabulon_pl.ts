@@ -17,6 +17,97 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tabliczka mnożenia</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>W czasie gry klawisze 1, 2 i 3 odpowiadają, a klawisz 0 podaje dobre i złe odpowiedzi oraz czas</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Pokazuje najlepszy czas każdej tabliczki</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Pokazuje, kto stworzył Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Kończy grę</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Jaka była ostatnia odpowiedź</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Zaczyna rundę z wybraną tabliczką albo zatrzymuje trwającą</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Wybierz tabliczkę, potem naciśnij Start</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klawisz %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 razy %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Dobre odpowiedzi: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Błędy: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Czas: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Źle, spróbuj jeszcze raz</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Koniec rundy. Czas: %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -43,10 +134,10 @@
         <translation>Błąd zdefiniowany przez aplikację lub obiekt</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Błąd wykonania '%1':
+        <translation>Błąd wykonania &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +184,11 @@
         <translation>Darmowy</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logo twórcy</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Kliknięcie otwiera stronę programu</translation>
     </message>
     <message>

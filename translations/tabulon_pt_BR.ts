@@ -17,6 +17,95 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tabuada</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Durante uma partida, as teclas 1, 2 e 3 respondem, e a tecla 0 diz as respostas certas e erradas e o tempo</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Mostra o melhor tempo de cada tabuada</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Mostra quem fez o Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Fecha o jogo</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Como foi a última resposta</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Começa uma rodada com a tabuada escolhida, ou interrompe a que está em andamento</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Escolha uma tabuada e depois aperte Começar</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 vezes %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Respostas certas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Erros: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Errado, tente de novo</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Rodada terminada em %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -43,10 +132,10 @@
         <translation>Erro definido pelo aplicativo ou pelo objeto</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Erro em tempo de execução '%1':
+        <translation>Erro em tempo de execução &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +182,11 @@
         <translation>Gratuito</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Logotipo do criador</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Um clique abre a página do programa na internet</translation>
     </message>
     <message>

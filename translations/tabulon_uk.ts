@@ -17,6 +17,97 @@
     </message>
 </context>
 <context>
+    <name>QuizAnnouncer</name>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунди</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунди</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Запитання</translation>
+    </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Таблиця множення</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Як грати</translation>
+    </message>
+    <message>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
+        <translation>Під час гри клавіші 1, 2 і 3 відповідають, а клавіша 0 називає правильні й неправильні відповіді та час</translation>
+    </message>
+    <message>
+        <source>Shows the best time of each table</source>
+        <translation>Показує найкращий час кожної таблиці</translation>
+    </message>
+    <message>
+        <source>Shows who made Tabulon</source>
+        <translation>Показує, хто створив Tabulon</translation>
+    </message>
+    <message>
+        <source>Ends the game</source>
+        <translation>Закриває гру</translation>
+    </message>
+    <message>
+        <source>How the last answer was</source>
+        <translation>Якою була остання відповідь</translation>
+    </message>
+    <message>
+        <source>Starts a quiz with the chosen table, or stops the one running</source>
+        <translation>Починає гру з обраною таблицею або зупиняє поточну</translation>
+    </message>
+    <message>
+        <source>Choose a table, then press Start</source>
+        <translation>Обери таблицю, потім натисни Старт</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавіша %1</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 помножити на %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Правильно</translation>
+    </message>
+    <message>
+        <source>Right answers: %1 of %2</source>
+        <translation>Правильні відповіді: %1 з %2</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Помилки: %1</translation>
+    </message>
+    <message>
+        <source>Time taken: %1</source>
+        <translation>Час: %1</translation>
+    </message>
+    <message>
+        <source>Wrong, try again</source>
+        <translation>Неправильно, спробуй ще раз</translation>
+    </message>
+    <message>
+        <source>Quiz finished in %1</source>
+        <translation>Гру завершено. Час: %1</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -28,7 +119,7 @@
     </message>
     <message>
         <source>Out of memory</source>
-        <translation>Недостатньо пам'яті</translation>
+        <translation>Недостатньо пам&apos;яті</translation>
     </message>
     <message>
         <source>Division by zero</source>
@@ -40,13 +131,13 @@
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation>Помилка, визначена програмою або об'єктом</translation>
+        <translation>Помилка, визначена програмою або об&apos;єктом</translation>
     </message>
     <message>
-        <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Помилка виконання '%1':
+        <translation>Помилка виконання &apos;%1&apos;:
 
 %2</translation>
     </message>
@@ -93,11 +184,11 @@
         <translation>Безкоштовно</translation>
     </message>
     <message>
-        <source>Maker's logo</source>
+        <source>Maker&apos;s logo</source>
         <translation>Логотип автора</translation>
     </message>
     <message>
-        <source>A click opens the product's web page</source>
+        <source>A click opens the product&apos;s web page</source>
         <translation>Клік відкриває вебсторінку програми</translation>
     </message>
     <message>
