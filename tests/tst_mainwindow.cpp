@@ -1,11 +1,9 @@
-#include "ClickableLabel.h"
 #include "GameWindow.h"
 #include "HighScoreListing.h"
 #include "Translations.h"
 #include "frmAbout.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 
@@ -57,7 +55,7 @@ class tst_MainWindow : public QObject, GameWindow
 
 private Q_SLOTS:
     // Showing the first window loads no sound or picture library, which reading a media file would: each
-    // once slowed the game's start. Then: every control that takes the focus or a click has a name.
+    // once slowed the game's start.
     void initTestCase()
     {
         frmMultiiplication first({.settings = std::make_shared<SettingsStore>(storeDir.filePath(u"first.ini"_s)),
@@ -70,13 +68,6 @@ private Q_SLOTS:
         for (const char *library : {"tabulon-sound", "libQt6Multimedia", "libpulse", "libsndfile", "/imageformats/"})
             QVERIFY2(mapped.contains(u"libQt6Widgets"_s) && !mapped.contains(QLatin1String(library)), library);
         QCOMPARE(first.findChildren<QDialog *>().size(), 0); // the About window is made when first asked for
-        QCOMPARE(first.windowIcon().availableSizes().mid(0, 5), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
-        frmAbout about(&first);
-        for (QWidget *w : first.findChildren<QWidget *>() + about.findChildren<QWidget *>()) {
-            const bool isControl = w->focusPolicy() & Qt::TabFocus || qobject_cast<ClickableLabel *>(w);
-            if (isControl && (w->window() == &first || w->window() == &about))
-                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
-        }
     }
 
     void init()
@@ -157,16 +148,6 @@ private Q_SLOTS:
         const QString line = message.section(u'|', 4);
         QCOMPARE(u"%1|%2|%3|%4|%5"_s.arg(dialogs->messages.size()).arg(shown.icon).arg(shown.title).arg(shown.tabbedColumns)
                      .arg(shown.text.contains(line) ? line : shown.text), message);
-        press(Qt::Key_Space); // Start again: About waits as a modal window does, and a key in it answers nothing
-        QObject whileOpen;
-        bool held = false;
-        QTimer::singleShot(0, &whileOpen, [&] {
-            QTRY_VERIFY(qobject_cast<frmAbout *>(QApplication::activeWindow()));
-            QTest::keyClick(QApplication::activeWindow(), Qt::Key_3);
-            held = QApplication::activeWindow()->close() && answersGiven() == 0;
-        });
-        QTest::keyClick(control("cmdAbout"), Qt::Key_Space);
-        QVERIFY(held);
     }
 
     // Windows and pictures keep their size on screen, drawn with as many more pixels as the screen has.
