@@ -33,19 +33,11 @@ struct Quiz
     const char *after; // "score|names", "-" for a missing key
 };
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
+bool writeBytes(const QString &path, const QByteArray &bytes, int ageSeconds = 0)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The reading rule, written again: blanks, then the longest number with a sign, a fraction and an exponent,
-// rounded to the nearest whole number (a tie to the even one); none (0) beyond a double or outside 0 to 32767.
-qint16 bestByTheRule(const QString &text)
-{
-    static const QRegularExpression number(u"^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"_s);
-    const double whole = std::nearbyint(number.match(text).captured(1).toDouble()); // nothing read: 0
-    return whole >= 0 && whole <= 32767 ? qint16(whole) : 0;
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+           && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -66,23 +58,18 @@ class tst_HighScores : public QObject
 private Q_SLOTS:
     void init()
     {
-        QFile::remove(store.filePath()); // a link left by the row before
-        QVERIFY(QDir(dir.path()).mkpath(u"tabulon"_s) && writeBytes(store.filePath(), Others));
+        QVERIFY(QDir(dir.filePath(u"tabulon"_s)).removeRecursively()); // no store, nor a link left by the row before
     }
 
     void verdictAndRecord_data()
     {
         QTest::addColumn<Quiz>("quiz");
         const auto row = [](const char *tag, const Quiz &quiz) { QTest::newRow(tag) << quiz; };
-        row("no store", {2, {}, "gone", 42, "Bo", V::NewBest, R::Stored, "42|Bo"});
-        row("56 beats 57", {3, {}, "", 56, "Bo", V::NewBest, R::Stored, "56|Bo"});
+        row("no store: even 0 s is a best", {2, {}, "gone", 0, "Bo", V::NewBest, R::Stored, "0|Bo"});
         row("57 equals 57, names in order", {3, {}, "", 57, "Bo/Cy", V::EqualBest, R::Stored, "57|Ann, Bo, Cy"});
-        row("58 is slower than 57", {3, {}, "", 58, "Bo", V::NotBest, R::NotBest, "57|Ann"});
         row("better time stored meanwhile", {3, {}, "overtaken", 50, "Bo", V::NewBest, R::NotBest, "40|Cy"});
-        row("best 0: even 0 s beats it", {4, "Multi\\4Score=0", "", 0, "Bo", V::NewBest, R::Stored, "0|Bo"});
         row("best 2.5 is 2, no name key", {5, "Multi\\5Score=2.5", "", 2, "Bo", V::EqualBest, R::Stored, "2.5|, Bo"});
         row("a quiz beyond 16 bits", {6, {}, "", {}, "", V::NotBest, R::NotBest, "-|-"});
-        row("table 1 keeps no best", {1, {}, "", 3, "", V::NotBest, R::NotBest, "5|One"});
         row("damaged lines", {7, "\xff\0@Variant(\nx=\"Bo, C"_ba, "", 22, "Bo", V::NewBest, R::Stored, "22|Bo"});
         // A killed copy left a stale lock and an empty takeover of it: saving waits seconds, not half a minute.
         row("stale lock, empty takeover", {3, {}, "takeover", 56, "Bo", V::NewBest, R::Stored, "56|Bo"});
@@ -92,14 +79,9 @@ private Q_SLOTS:
     void verdictAndRecord()
     {
         QFETCH(Quiz, quiz);
-        QVERIFY(writeBytes(store.filePath(), Others + quiz.lines + '\n'));
-        if (quiz.event == "gone")
-            QVERIFY(QDir(dir.filePath(u"tabulon"_s)).removeRecursively());
-        for (const QString &suffix : {u".lock"_s, u".lock.rmlock"_s}) {
-            QFile file(store.filePath() + suffix);
-            QVERIFY(quiz.event != "takeover" || (file.open(QIODevice::WriteOnly)
-                    && file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime)));
-        }
+        QVERIFY(quiz.event == "gone" || writeBytes(store.filePath(), Others + quiz.lines + '\n'));
+        for (const QString &suffix : {u".lock"_s, u".lock.rmlock"_s})
+            QVERIFY(quiz.event != "takeover" || writeBytes(store.filePath() + suffix, {}, 10));
         if (quiz.event == "link")
             QVERIFY(QFile::remove(store.filePath()) && QFile::link(u"/proc/version"_s, store.filePath()));
         HighScoreBook book(store);
@@ -108,16 +90,17 @@ private Q_SLOTS:
         for (const QString &name : QString::fromUtf8(quiz.names).split(u'/', Qt::SkipEmptyParts)) {
             const auto recorded = book.record(quiz.table, *quiz.seconds, name);
             QCOMPARE(recorded.result, quiz.result);
-            QCOMPARE(book.errorString().isEmpty(), quiz.result != R::Failed);
             QCOMPARE(recorded.listing, quiz.result == R::Failed ? QString() : book.listing()); // the store as written
         }
         QCOMPARE(stored(quiz.table), QString::fromUtf8(quiz.after));
     }
 
     // The listing byte for byte: tables 2 to 9 with two tabs, the whole table with one, no table 1; each text
-    // exactly as stored, "-" unless both are there. Scores a hand might leave are read by the rule.
+    // exactly as stored, "-" unless both are there. A best edited by hand is read by the rule, here a pattern.
     void storedScoresAreReadAndListedByTheRule()
     {
+        const QRegularExpression number(u"^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"_s);
+        QVERIFY(writeBytes(store.filePath(), Others));
         HighScoreBook book(store);
         const auto listing = u"Table 2\t\t-\r\nTable 3\t\tAnn ( 57 sec )\r\nTable 4\t\t-\r\nTable 5\t\t-\r\n"
                              u"Table 6\t\t-\r\nTable 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t%1\r\n"_s;
@@ -125,7 +108,8 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < pieces.size() * pieces.size(); ++i) { // every piece, and every two in a row
             const QString score = pieces[i / pieces.size()] + pieces[i % pieces.size()];
             QVERIFY(store.WriteSetting(App, Section, u"10Score"_s, score));
-            QCOMPARE(HighScoreRules::storedBest(score), bestByTheRule(score));
+            const double whole = std::nearbyint(number.match(score).captured(1).toDouble()); // nothing read: 0
+            QCOMPARE(HighScoreRules::storedBest(score), qint16(whole >= 0 && whole <= 32767 ? whole : 0));
             QCOMPARE(book.listing(), listing.arg(score.isEmpty() ? u"-"_s : u"Bo, Cy ( %1 sec )"_s.arg(score)));
         }
         QCOMPARE(store.ReadSetting(u"Other"_s, Section, u"9Score"_s, {}), u"9"_s); // another program's, kept

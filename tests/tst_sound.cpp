@@ -18,13 +18,6 @@ class tst_Sound : public QObject, GameWindow
     const bool hasServer = server != u"none"_s;
     QProcess ownServer; // killed with the test
     SoundPlayer player;
-    int paints = 0;
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += int(event->type() == QEvent::Paint);
-        return false;
-    }
 
     // A 440 Hz tone, each channel half as loud as the one before, to show a wrong sample width or order.
     QString tone(const QString &name, int format, int channels = 1, int rate = 8000, int frames = 4000)
@@ -44,7 +37,7 @@ private Q_SLOTS:
         if (hasServer)
             ownServer.start(u"bash"_s, {QStringLiteral(TABULON_SOUND_SERVER_SCRIPT), u"run"_s, storeDir.path()});
         QTRY_COMPARE_WITH_TIMEOUT(QProcess::execute(u"pactl"_s, {u"get-default-sink"_s}) == 0, hasServer, 10000);
-        QCOMPARE(SoundPlayer::outputDeviceCount() > 0, hasServer);
+        QCOMPARE(SoundPlayer::outputDeviceCount() > 0, hasServer); // and Qt's complaint of no server is made here
         openWindow({}, true);
     }
 
@@ -77,9 +70,8 @@ private Q_SLOTS:
         }
     }
 
-    // One quiz through the sound module on a server of the test's own, on one that dies, and with none: the
-    // name is asked once the closing sound has played out, when the server dies, or at once. Meanwhile the
-    // window repaints and drops clicks and keys: a Start kept for later would start a new quiz.
+    // One quiz on a server of the test's own, on one that dies, and with none: the name is asked once the closing
+    // sound has played out, when the server dies, or at once. A Start pressed meanwhile is dropped, not kept.
     void closingSoundComesBeforeTheNamePrompt()
     {
         const auto closing = SoundFile::read(mediaDir + u"/0.wav"_s).value().duration();
@@ -93,14 +85,11 @@ private Q_SLOTS:
         QTimer::singleShot(100ms, this, [this] {
             QTest::mouseClick(control("cmdStartStop"), Qt::LeftButton);
             QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-            control("Label1")->installEventFilter(this);
-            control<QLabel>("Label1")->setText(u"Repainted"_s);
         });
         if (server == u"lost"_s)
             QTimer::singleShot(300ms, &ownServer, &QProcess::kill);
         sinceLastAnswer.start();
         QuizPlayer::answerRight(*window);
-        QVERIFY(!hasServer || paints > 0);
         QVERIFY(untilPrompt >= (server == u"private"_s ? closing : hasServer ? 300ms : 0ms));
         QVERIFY(server == u"private"_s || untilPrompt < (hasServer ? closing : 100ms));
         QTest::qWait(300); // an access key clicks after a short animation
