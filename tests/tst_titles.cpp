@@ -1,10 +1,12 @@
 #include "Application.h"
+#include "FakeClock.h"
 #include "QuizPlayer.h"
 #include "RuntimeError.h"
 #include "StandardDialogs.h"
 
 #include <QComboBox>
 #include <QInputDialog>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,7 +65,9 @@ private Q_SLOTS:
     void titlesAsTheWindowManagerReadsThem()
     {
         QTemporaryDir dir;
-        frmMultiiplication window({.settings = std::make_shared<SettingsStore>(dir.filePath(u"highscores.ini"_s)),
+        const QString store = dir.filePath(u"highscores.ini"_s);
+        const auto clock = std::make_shared<FakeClock>();
+        frmMultiiplication window({.clock = clock, .settings = std::make_shared<SettingsStore>(store),
                                    .mediaFile = [](auto &name) { return QStringLiteral(TABULON_MEDIA_DIR "/") + name; },
                                    .dialogs = std::make_shared<AnsweredDialogs>(this),
                                    .loadSound = [] { return nullptr; }});
@@ -73,14 +77,21 @@ private Q_SLOTS:
         window.cmdAbout_Click();
         window.cmdStartStop_Click(); // with no table chosen
         window.tableList()->setCurrentIndex(2);
-        window.cmdStartStop_Click();
-        for (int question = 0; question < 20; ++question) // the first time of the table: a best
-            QuizPlayer::answerRight(window);
+        QVERIFY(QDir().mkpath(store)); // a folder where the store goes, for the first quiz
+        for (int quiz = 0; quiz < 3; ++quiz) { // ten seconds each: not saved, a new best, an equal one
+            window.cmdStartStop_Click();
+            clock->advance(10);
+            for (int question = 0; question < 20; ++question)
+                QuizPlayer::answerRight(window);
+            QDir().rmdir(store);
+        }
         answerNextDialog();
         Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
 
         QStringList expected{u"Tabulon 1.1"_s, u"About Tabulon 1.1"_s, u"Tabulon"_s, // no table chosen
-                             u"You have created a new High score"_s, u"Tabulon - High Scores"_s, u"Tabulon"_s};
+                             u"You have created a new High score"_s, u"Tabulon"_s, // not saved
+                             u"You have created a new High score"_s, u"Tabulon - High Scores"_s,
+                             u"You have equaled with the High score"_s, u"Tabulon - High Scores"_s, u"Tabulon"_s};
         for (QString &title : expected)
             title = u"_NET_WM_NAME = \"%1\"\nWM_NAME = \"%1\"\n"_s.arg(title);
         QCOMPARE(read, expected);
