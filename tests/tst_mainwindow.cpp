@@ -242,20 +242,6 @@ private Q_SLOTS:
         }
         QCOMPARE(columns.size(), 1);
     }
-
-    // Qt's own message box shows a name as it was typed, never as markup.
-    void standardDialogsShowPlainText()
-    {
-        QObject whileOpen;
-        QString drawn;
-        QTimer::singleShot(0, &whileOpen, [&drawn] {
-            const auto *label = QApplication::activeModalWidget()->findChild<QLabel *>(u"qt_msgbox_label"_s);
-            drawn = label->sizeHint().width() < label->fontMetrics().horizontalAdvance(label->text()) ? u"markup"_s : label->text();
-            QApplication::activeModalWidget()->close();
-        });
-        StandardDialogs().showMessage(window.get(), {QMessageBox::NoIcon, u"Tabulon"_s, u"<b>Ann</b>"_s, true});
-        QCOMPARE(drawn, u"<b>Ann</b>"_s);
-    }
 };
 
 QTEST_MAIN(tst_MainWindow)

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,8 +39,11 @@ class tst_Titles : public QObject
             QVERIFY(dialog);
             readTitle(dialog);
             if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
-                prompt->setTextValue(u"Ann"_s);
+                prompt->setTextValue(u"<b>Ann</b>"_s);
+            const auto *box = qobject_cast<QMessageBox *>(dialog); // a name shown as typed, never as markup
+            const bool plain = !box || !box->text().contains(u"<b>"_s) || box->textFormat() == Qt::PlainText;
             dialog->accept();
+            QVERIFY(plain);
         });
     }
 
