@@ -1,22 +1,42 @@
 #!/usr/bin/python3
 # Plays a whole quiz by keyboard with the screen reader Orca (default settings) and checks what it says, and how
-# soon after the key. It starts a window manager and a speech server whose one voice writes down each utterance and
-# takes as long as saying it, so that a phrase cut off shows.
-# dbus-run-session -- private_x.py tst_orca_quiz.py TABULON
+# soon after the key. Its speech server's one voice writes down each utterance and takes as long as saying it, so
+# that a phrase cut off shows. The game speaks LANGUAGE (English unless given); Orca speaks English.
+# dbus-run-session -- private_x.py tst_orca_quiz.py TABULON [LANGUAGE]
 import atexit, os, pathlib, re, shutil, subprocess, sys, tempfile, time
+from xml.etree import ElementTree
 
 # Seconds within which a key's effect must be heard (longer in the sanitizer build, which checks memory, not time).
 PROMPT = float(os.environ.get("TABULON_PROMPT_SECONDS", 0.5))
+language = sys.argv[2] if len(sys.argv) > 2 else "en"
 home = tempfile.mkdtemp(prefix="tabulon-orca-")
 said = pathlib.Path(home, "said")
 os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
-                  XDG_CACHE_HOME=home + "/cache")
+                  XDG_CACHE_HOME=home + "/cache", LANGUAGE="en")
 for own in ("AT_SPI_BUS_ADDRESS", "SPEECHD_ADDRESS", "WAYLAND_DISPLAY"):  # a desktop's, not ours
     os.environ.pop(own, None)
 started, keys, passed = [], [], False  # keys: (time, name)
 
-QUESTION = r"(\d+) times (\d+)"
-FINISHED = r"^Quiz finished in \d+ seconds?\.?$"
+# The main window's texts, what it announces and the best times, as the translation has each: one text, or one for
+# each plural form (one and other in German). English texts are their sources.
+translation = os.path.join(os.path.dirname(__file__), f"../translations/tabulon_{language}.ts")
+translations = {} if language == "en" else {
+    message.findtext("source"): [n.text for n in message.iter("numerusform")] or [message.findtext("translation")]
+    for context in ElementTree.parse(translation).iter("context")
+    if context.findtext("name") in ("frmMultiiplication", "QuizAnnouncer", "HighScoreListing")
+    for message in context.iter("message")}
+
+
+def tr(source, *args, form=0, same=False):
+    """A pattern for the game's text, with patterns for its arguments %1, %2...; same: a translation may keep it."""
+    text = translations[source][form] if translations else source
+    assert same or not translations or text != source, "%r is not translated" % source
+    return re.sub(r"%(\d)", lambda number: args[int(number[1]) - 1], re.escape(text.replace("&", "")))
+
+
+SECONDS = "(?:%s|%s)" % (tr("%n second").replace("%n", "1"), tr("%n seconds", form=-1).replace("%n", r"(?!1\b)\d+"))
+QUESTION = tr("%1 times %2", r"(\d+)", r"(\d+)")
+FINISHED = r"^%s\.?$" % tr("Quiz finished in %1", SECONDS)
 
 
 def heard_all():
@@ -92,13 +112,13 @@ def key(name):
 hear(r"^Screen reader on", 0, timeout=180)
 import pyatspi
 
-game = start(sys.argv[1], stdout=None, stderr=None)
+game = start(sys.argv[1], stdout=None, stderr=None, env=dict(os.environ, LANGUAGE=language))
 hear(r"^Tabulon 1\.1 frame", 0)
-hear(r"^Choose Multiplication Table combo box", key("Tab Tab Tab"))
-hear(r"^\(select table\)\. Choose a table", keys[-1][0])
+hear("^%s combo box" % tr("Choose Multiplication Table"), key("Tab Tab Tab"))
+hear(r"^%s\. %s" % (tr("(select table)"), tr("Choose a table, then press Start")), keys[-1][0])
 for name, entry in [("Down", 1), ("Down", 2), ("Down", 3), ("Up", 2)]:
     hear(r"^%d\.?$" % entry, key(name), prompt=True)
-question = hear(r"^%s\. Key 1" % QUESTION, key("alt+s"))
+question = hear(r"^%s\. %s" % (QUESTION, tr("Key %1", "1")), key("alt+s"))
 app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "tabulon")
 app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # captions change: read them afresh
 for number in range(1, 21):
@@ -106,19 +126,20 @@ for number in range(1, 21):
         app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name.isdigit())]
     right = captions.index(str(int(question[1]) * int(question[2])))
     if number == 1:  # the next button's answer is wrong
-        hear(r"^Wrong, try again\.?$", key(str(1 + (right + 1) % 3)), prompt=True)
+        hear(r"^%s\.?$" % tr("Wrong, try again"), key(str(1 + (right + 1) % 3)), prompt=True)
     last = key(str(1 + right))
     if number < 20:
-        question = hear(r"^Right\. %s\.?$" % QUESTION, last, prompt=True)
+        question = hear(r"^%s\. %s\.?$" % (tr("Right"), QUESTION), last, prompt=True)
     if number == 3:
-        hear(r"^Right answers: 3 of 20\. Wrong answers: 1\. Time taken: \d+ seconds?\.?$", key("0"), prompt=True)
+        counters = tr("Right answers: %1 of %2", "3", "20"), tr("Wrong answers: %1", "1"), tr("Time taken: %1", SECONDS)
+        hear(r"^%s\. %s\. %s\.?$" % counters, key("0"), prompt=True)
 hear(FINISHED, last, prompt=True)
-hear(r"^You have created a new High score dialog", last)
-hear(r"^Enter Your Name", last, whole=False)
+hear("^%s dialog" % tr("You have created a new High score"), last)
+hear("^%s" % tr("Enter Your Name"), last, whole=False)
 for letter in "Ann":
     hear(r"^%s$" % letter, key(letter))
-hear(r"Table 2 +Ann \( \d+ sec \)", key("Return"), whole=False)
-hear(r"^Start push button", key("Return"))
+hear("%s +%s" % (tr("Table %1", "2"), tr("%1 ( %2 sec )", "Ann", r"\d+")), key("Return"), whole=False)
+hear("^%s push button" % tr("&Start", same=True), key("Return"))
 key("alt+e")
 assert game.wait(timeout=60) == 0, "Exit did not end the game"
 
