@@ -9,9 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The main window, shown and active, on a clock the test moves, with FakeDialogs,
-// FakeSound (or with realSound the sound module, as the game plays), the
-// game's media and a store of its own.
+// The main window, shown and active, on a clock the test moves, with FakeDialogs, FakeSound (or with realSound
+// the sound module, as the game plays), the game's media and a store of its own.
 class GameWindow
 {
 protected:

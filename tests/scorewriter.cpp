@@ -1,11 +1,6 @@
-// Another copy of the game's high-score code, for tests that need other
-// processes writing the same store.
-//   scorewriter record <file> <table> <seconds> <name> <go-file>
-//     waits for <go-file>, then records a finished quiz; exit status 0 when
-//     the time was stored
-//   scorewriter rewrite <file> <length>
-//     replaces the name of table 2 with a run of A or of B of that length,
-//     alternately, until killed
+// Another copy of the game's high-score code, for tests that need other processes writing the same store:
+//   scorewriter record <file> <table> <seconds> <name> <go-file>: once <go-file> exists, records a quiz; 0 if stored
+//   scorewriter rewrite <file> <length>: replaces table 2's name with <length> A, then B, and so on until killed
 #include "HighScoreBook.h"
 
 #include <QCoreApplication>

@@ -35,8 +35,7 @@ class tst_MainWindow : public QObject, GameWindow
     QImage shownPicture() const { return control<QLabel>("Picture1")->pixmap().toImage(); }
     QImage picture(const char *file) const { return QPixmap(mediaDir + u'/' + QLatin1String(file)).toImage(); }
 
-    // Presses a key where the focus is, which stays on a control in view: the
-    // covered panel never takes it, nor the keys it would pass to its controls.
+    // Presses a key where the focus is, which stays in view: the covered panel never takes it, nor its keys.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -58,16 +57,13 @@ private Q_SLOTS:
     // once slowed the game's start.
     void initTestCase()
     {
-        frmMultiiplication first({.settings = std::make_shared<SettingsStore>(storeDir.filePath(u"first.ini"_s)),
-                                  .mediaFile = [this](const QString &name) { return mediaDir + u'/' + name; }});
-        first.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        openWindow();
         QTest::qWait(50);
         QFile maps(u"/proc/self/maps"_s);
         const QString mapped = maps.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(maps.readAll()) : QString();
         for (const char *library : {"tabulon-sound", "libQt6Multimedia", "libpulse", "libsndfile", "/imageformats/"})
             QVERIFY2(mapped.contains(u"libQt6Widgets"_s) && !mapped.contains(QLatin1String(library)), library);
-        QCOMPARE(first.findChildren<QDialog *>().size(), 0); // the About window is made when first asked for
+        QCOMPARE(window->findChildren<QDialog *>().size(), 0); // the About window is made when first asked for
     }
 
     void init()

@@ -22,8 +22,7 @@ class tst_Questions : public QObject
     static QString product(const QuizState &s) { return QString::number(s.intFirstNumber * s.intSecondNumber); }
 
 private Q_SLOTS:
-    // Draws within one tick must differ, or the question draw would spin on one
-    // value; a generator that ignored the timer would ask the same in every game.
+    // Draws within one tick must differ, or the question draw would spin; one ignoring the timer repeats every game.
     void drawsMixInTheTimer()
     {
         RandomNumbers one(5, [] { return quint64(1); });
@@ -75,9 +74,8 @@ private Q_SLOTS:
         verifyChiSquareFit(productButton, {{0, 1}, {1, 1}, {2, 1}});
     }
 
-    // A wrong answer counts and costs a second; the counters show the clock until the last
-    // answer, then the time it took. Past 16 bits (32768 wrong answers, nine hours) both
-    // stop at their largest value rather than overflow, and such a quiz has no score.
+    // A wrong answer counts and costs a second; the counters show the clock until the last answer, then the time
+    // it took. Past 16 bits (32768 wrong answers, nine hours) both stop at their largest, and such a quiz has no score.
     void answersMoveTheCountersAndTheClock()
     {
         RandomNumbers random(9, frozenTimer);

@@ -15,8 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Each window's title as the window manager reads it from the X server, on a private
-// one (see tests/CMakeLists.txt), with the program's own set-up and the real dialogs.
+// Each window's title as the window manager reads it from a private X server, with the program's real dialogs.
 class tst_Titles : public QObject
 {
     Q_OBJECT
