@@ -27,9 +27,6 @@ private Q_SLOTS:
             QVERIFY(about);
             const auto closeAtLast = qScopeGuard([about] { about->close(); });
             QCOMPARE(about->findChild<QLabel *>(u"lblApp"_s)->text(), u"Tabulon 1.1"_s);
-            for (const QWidget *w : about->findChildren<QWidget *>())
-                if (const QString shown = w->property("text").toString(); !shown.isEmpty())
-                    verifyTextFits(w, shown);
             clock->advance(7);
             QTRY_COMPARE(text("lblTimeTaken"), u"%1 sec"_s.arg(clock->now - 1000));
             for (const char *clickable : {"Picture1", "Label1"}) // the logo and the address

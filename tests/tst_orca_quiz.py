@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-# Plays a whole quiz by keyboard with the screen reader Orca (default settings) and checks what it says, and how
-# soon after the key. Its speech server's one voice writes down each utterance and takes as long as saying it, so
-# that a phrase cut off shows. The game speaks LANGUAGE (English unless given); Orca speaks English.
+# Plays a whole quiz by keyboard with the screen reader Orca (default settings, English) listening, and checks what
+# it says and how soon after the key, the game in LANGUAGE (English unless given). The speech server's one voice writes
+# down each utterance and takes as long as saying it, so that a phrase cut off shows.
 # dbus-run-session -- private_x.py tst_orca_quiz.py TABULON [LANGUAGE]
 import atexit, os, pathlib, re, shutil, subprocess, sys, tempfile, time
 from xml.etree import ElementTree

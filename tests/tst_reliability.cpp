@@ -47,13 +47,8 @@ private Q_SLOTS:
                          u"%1 of %2|%3|%4 sec"_s.arg(right).arg(total).arg(wrong).arg(clock->now - begun + wrong));
                 QCOMPARE(control<QLabel>("Picture1")->pixmap().isNull(), !sadShown);
                 sadShown = random.bounded(7) == 0; // one answer in seven is wrong
-                if (sadShown) {
-                    ++wrong;
-                    QuizPlayer::answerWrong(*window);
-                } else {
-                    ++right;
-                    QuizPlayer::answerRight(*window);
-                }
+                ++(sadShown ? wrong : right);
+                sadShown ? QuizPlayer::answerWrong(*window) : QuizPlayer::answerRight(*window);
                 QCoreApplication::processEvents(); // as the game would between clicks
                 clock->advance(random.bounded(3));
             }
