@@ -13,8 +13,8 @@ struct Message
     bool tabbedColumns = false;
 };
 
-// The modal dialogs the main window opens. The program shows Qt's own
-// (StandardDialogs); tests answer them without opening any.
+// The modal dialogs the main window opens. The program shows Qt's own and
+// the About window (StandardDialogs); tests answer them without opening any.
 class Dialogs
 {
 public:
@@ -23,4 +23,6 @@ public:
     // The text typed, or empty text after Cancel.
     virtual QString askName(QWidget *parent, const QString &title, const QString &prompt) = 0;
     virtual void showMessage(QWidget *parent, const Message &message) = 0;
+    // Returns when the player closes it; the parent's timers run on meanwhile.
+    virtual void showAbout(QWidget *parent) = 0;
 };

@@ -2,7 +2,7 @@
 #include "ui_frmMultiiplication.h"
 
 #include "NumberText.h"
-#include "QuizState.h"
+#include "Product.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -84,11 +84,18 @@ QString secondsText(qint64 seconds)
     return n == 1 ? QuizAnnouncer::tr("%n second", nullptr, n) : QuizAnnouncer::tr("%n seconds", nullptr, n);
 }
 
+QStringList counterTexts(const QuizSession::Counters &counters)
+{
+    return {QuizAnnouncer::tr("Right answers: %1 of %2")
+                .arg(NumberText::decimal(counters.rightAnswers), NumberText::decimal(counters.totalQuestions)),
+            QuizAnnouncer::tr("Wrong answers: %1").arg(NumberText::decimal(counters.wrongAnswers)),
+            QuizAnnouncer::tr("Time taken: %1").arg(secondsText(counters.seconds))};
+}
+
 } // namespace
 
-QuizAnnouncer::QuizAnnouncer(const Ui::frmMultiiplication &controls, const QuizState &quiz)
+QuizAnnouncer::QuizAnnouncer(const Ui::frmMultiiplication &controls)
     : m_ui(controls)
-    , m_quiz(quiz)
 {
     QAccessible::installFactory(accessibleFor);
     nameControls();
@@ -110,7 +117,7 @@ void QuizAnnouncer::nameControls()
     m_ui.Text1->setAccessibleDescription(
         tr("During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time"));
     m_ui.cmdHighScores->setAccessibleDescription(tr("Shows the best time of each table"));
-    m_ui.cmdAbout->setAccessibleDescription(tr("Shows who made Tabulon"));
+    m_ui.cmdAbout->setAccessibleDescription(tr("Shows who made %1").arg(Product::name()));
     m_ui.cmdExit->setAccessibleDescription(tr("Ends the game"));
     m_ui.Picture1->setAccessibleDescription(tr("How the last answer was"));
     m_ui.cmdStartStop->setAccessibleDescription(tr("Starts a quiz with the chosen table, or stops the one running"));
@@ -172,40 +179,28 @@ void QuizAnnouncer::describe(QWidget *control)
     }
 }
 
-// A question shown before any right answer opens a new quiz, with its
-// counters at nought; any other one follows a right answer, announced with it.
-void QuizAnnouncer::questionShown()
+// A question shown before any right answer opens a new quiz; any other one
+// follows a right answer, announced with it.
+void QuizAnnouncer::questionShown(const QuestionCaptions &question, const QuizSession::Counters &counters)
 {
-    m_question = tr("%1 times %2").arg(NumberText::decimal(m_quiz.intFirstNumber),
-                                       NumberText::decimal(m_quiz.intSecondNumber));
+    m_question = tr("%1 times %2").arg(question.firstNumber, question.secondNumber);
     setName(m_ui.lblFirstNumber, m_question);
-    if (m_quiz.intQuestionNo > 0)
+    if (counters.rightAnswers > 0)
         announce(tr("Right") + u". "_s + m_question);
-    else
-        m_elapsedSeconds = 0;
 }
 
 // The counters are named by their meaning; key 0 has them all told.
-void QuizAnnouncer::countersShown(qint64 elapsedSeconds)
+void QuizAnnouncer::countersShown(const QuizSession::Counters &counters)
 {
-    m_elapsedSeconds = elapsedSeconds;
-    const QStringList counters = counterTexts();
-    setName(m_ui.lblNoOfQuestion, counters[0]);
-    setName(m_ui.lblWrongAnswers, counters[1]);
-    setName(m_ui.lblTimeTaken, counters[2]);
+    const QStringList texts = counterTexts(counters);
+    setName(m_ui.lblNoOfQuestion, texts[0]);
+    setName(m_ui.lblWrongAnswers, texts[1]);
+    setName(m_ui.lblTimeTaken, texts[2]);
 }
 
-void QuizAnnouncer::countersAsked()
+void QuizAnnouncer::countersAsked(const QuizSession::Counters &counters)
 {
-    announce(counterTexts().join(u". "_s));
-}
-
-QStringList QuizAnnouncer::counterTexts() const
-{
-    return {tr("Right answers: %1 of %2").arg(NumberText::decimal(m_quiz.intQuestionNo),
-                                              NumberText::decimal(m_quiz.intTotalQuestions)),
-            tr("Wrong answers: %1").arg(NumberText::decimal(m_quiz.intWrongAnswers)),
-            tr("Time taken: %1").arg(secondsText(m_elapsedSeconds))};
+    announce(counterTexts(counters).join(u". "_s));
 }
 
 // A right answer is announced with the question that follows it, the last

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 class QWidget;
-struct QuizState;
 
 namespace Ui {
 class frmMultiiplication;
@@ -23,11 +22,11 @@ class QuizAnnouncer
     Q_DECLARE_TR_FUNCTIONS(QuizAnnouncer)
 
 public:
-    QuizAnnouncer(const Ui::frmMultiiplication &controls, const QuizState &quiz);
+    explicit QuizAnnouncer(const Ui::frmMultiiplication &controls);
 
-    void questionShown();
-    void countersShown(qint64 elapsedSeconds);
-    void countersAsked();
+    void questionShown(const QuestionCaptions &question, const QuizSession::Counters &counters);
+    void countersShown(const QuizSession::Counters &counters);
+    void countersAsked(const QuizSession::Counters &counters);
     void answered(AnswerOutcome outcome);
     void finished(qint64 seconds);
 
@@ -37,13 +36,10 @@ private:
     void connectFocus();
     void describe(QWidget *control);
     void announce(const QString &text);
-    QStringList counterTexts() const;
 
     const Ui::frmMultiiplication &m_ui;
-    const QuizState &m_quiz;
     QWidget *m_notice = nullptr; // owned by the window
     QString m_question;
-    qint64 m_elapsedSeconds = 0;
     bool m_focusArriving = false; // until the events of a focus change are done
     // Ends the connections to this announcer with it: the window outlives
     // it, and its focus still moves while it closes.

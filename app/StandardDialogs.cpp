@@ -1,5 +1,7 @@
 #include "StandardDialogs.h"
 
+#include "frmAbout.h"
+
 #include <QInputDialog>
 #include <QLabel>
 
@@ -29,4 +31,11 @@ void StandardDialogs::showMessage(QWidget *parent, const Message &message)
     if (auto *text = box.findChild<QLabel *>(u"qt_msgbox_label"_s); text && message.tabbedColumns)
         text->setTextInteractionFlags(Qt::NoTextInteraction);
     box.exec();
+}
+
+void StandardDialogs::showAbout(QWidget *parent)
+{
+    if (!m_about || m_about->parentWidget() != parent)
+        m_about = new frmAbout(parent);
+    m_about->exec();
 }

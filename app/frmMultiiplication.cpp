@@ -6,7 +6,7 @@
 #include "Product.h"
 #include "ProgramIcon.h"
 #include "QuizAnnouncer.h"
-#include "frmAbout.h"
+#include "TableChoice.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -47,7 +47,7 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     ui->Text1->setPalette(printed);
 
     applyFonts();
-    m_announcer = std::make_unique<QuizAnnouncer>(*ui, m_session.state());
+    m_announcer = std::make_unique<QuizAnnouncer>(*ui);
     connectControls();
     Form_Load();
 }
@@ -96,7 +96,7 @@ void frmMultiiplication::keyPressEvent(QKeyEvent *event)
         || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
         return QWidget::keyPressEvent(event);
     if (digit == 0)
-        m_announcer->countersAsked();
+        m_announcer->countersAsked(m_session.counters());
     else
         cmdAnswer->button(digit)->click();
 }
@@ -129,10 +129,10 @@ void frmMultiiplication::Form_Load()
     showStartPanel();
     ui->cmbNumber->clear();
     ui->cmbNumber->addItem(tr("(select table)"));
-    for (int table = 1; table < QuizSession::FullTable; ++table)
+    for (int table = TableChoice::FirstTable; table <= TableChoice::LastTable; ++table)
         ui->cmbNumber->addItem(NumberText::decimal(table));
     ui->cmbNumber->addItem(tr("1 to 9"));
-    ui->cmbNumber->setCurrentIndex(QuizSession::NoTable);
+    ui->cmbNumber->setCurrentIndex(TableChoice::None);
 }
 
 void frmMultiiplication::cmdStartStop_Click()
@@ -187,19 +187,19 @@ void frmMultiiplication::showQuestionPanel()
 
 void frmMultiiplication::BuildQuestionList()
 {
-    m_session.buildQuestionList(ui->cmbNumber->currentIndex());
+    m_session.buildQuestionList();
 }
 
 void frmMultiiplication::ShowNextQuestion()
 {
-    const auto captions = m_session.nextQuestion();
-    if (!captions)
+    const auto question = m_session.nextQuestion();
+    if (!question)
         return;
-    ui->lblFirstNumber->setText(captions->firstNumber);
-    ui->lblSecondNumber->setText(captions->secondNumber);
+    ui->lblFirstNumber->setText(question->firstNumber);
+    ui->lblSecondNumber->setText(question->secondNumber);
     for (int i = 0; i < 3; ++i)
-        cmdAnswer->button(i + 1)->setText(captions->answers[i]);
-    m_announcer->questionShown();
+        cmdAnswer->button(i + 1)->setText(question->answers[i]);
+    m_announcer->questionShown(*question, m_session.counters());
 }
 
 qint16 frmMultiiplication::GenerateRandomNumber(qint16 intMin, qint16 intMax)
@@ -268,7 +268,7 @@ void frmMultiiplication::Timer1_Timer()
     ui->lblTimeTaken->setText(tr("%1 sec").arg(NumberText::decimal(counters.seconds)));
     ui->lblNoOfQuestion->setText(tr("%1 of %2").arg(NumberText::decimal(counters.rightAnswers),
                                                     NumberText::decimal(counters.totalQuestions)));
-    m_announcer->countersShown(counters.seconds);
+    m_announcer->countersShown(counters);
 }
 
 void frmMultiiplication::cmdExit_Click()
@@ -276,51 +276,38 @@ void frmMultiiplication::cmdExit_Click()
     close();
 }
 
-// The About window is made once and kept; each showing loads it anew. It is
-// modal, so this returns only when it closes, while the quiz timer runs on.
+// Modal: this returns only when About closes, while the quiz timer runs on.
 void frmMultiiplication::cmdAbout_Click()
 {
-    if (!m_about)
-        m_about = std::make_unique<frmAbout>(this);
-    m_about->exec();
+    m_services.dialogs->showAbout(this);
 }
 
 // The table is the one selected now, which may differ from the one the quiz
-// was started with. The listing shown after a store is the store as written.
+// was started with.
 void frmMultiiplication::CheckHighScore()
 {
-    using HighScoreRules::Verdict;
-    const int table = ui->cmbNumber->currentIndex();
-    const auto seconds = m_session.quizSeconds();
-    const Verdict verdict = m_book.verdict(table, seconds);
-    if (verdict == Verdict::NotBest)
-        return;
-    const QString name = m_services.dialogs->askName(
-        this,
-        verdict == Verdict::NewBest ? tr("You have created a new High score")
-                                    : tr("You have equaled with the High score"),
-        tr("Enter Your Name"));
-    if (name.isEmpty())
-        return;
-    const HighScoreBook::Recorded recorded = m_book.record(table, *seconds, name);
-    if (recorded.result == HighScoreBook::Recorded::Result::Failed) {
-        m_services.dialogs->showMessage(
-            this, {QMessageBox::Warning, Product::name(),
-                   tr("The high score could not be saved.") + QStringLiteral("\n\n") + m_book.errorString()});
-        return;
-    }
-    showListing(recorded.listing);
+    HighScoreCheck check(m_book, ui->cmbNumber->currentIndex(), m_session.quizSeconds());
+    if (const auto prompt = check.namePrompt())
+        showReport(check.record(m_services.dialogs->askName(this, prompt->title, prompt->label)));
 }
 
 void frmMultiiplication::DisplayHighScore()
 {
-    showListing(m_book.listing());
+    showReport(HighScoreReport::listing(m_book.listing()));
 }
 
-void frmMultiiplication::showListing(const QString &listing)
+void frmMultiiplication::showReport(const HighScoreReport &report)
 {
-    m_services.dialogs->showMessage(
-        this, {QMessageBox::NoIcon, tr("Tabulon - High Scores"), listing, true});
+    switch (report.kind) {
+    case HighScoreReport::Kind::Nothing:
+        return;
+    case HighScoreReport::Kind::Listing:
+        m_services.dialogs->showMessage(this, {QMessageBox::NoIcon, report.title, report.text, true});
+        return;
+    case HighScoreReport::Kind::Failure:
+        m_services.dialogs->showMessage(this, {QMessageBox::Warning, report.title, report.text});
+        return;
+    }
 }
 
 void frmMultiiplication::cmdHighScores_Click()

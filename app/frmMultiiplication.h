@@ -2,6 +2,7 @@
 
 #include "FeedbackPicture.h"
 #include "HighScoreBook.h"
+#include "HighScoreCheck.h"
 #include "QuizSession.h"
 #include "WindowServices.h"
 
@@ -13,7 +14,6 @@
 class QButtonGroup;
 class QComboBox;
 class QPushButton;
-class frmAbout;
 class QuizAnnouncer;
 class SoundOutput;
 
@@ -61,7 +61,7 @@ private:
     void finishQuiz();
     void startQuiz();
     void stopQuiz();
-    void showListing(const QString &listing);
+    void showReport(const HighScoreReport &report);
     void showStartPanel();
     void showQuestionPanel();
     void applyFonts();
@@ -75,6 +75,5 @@ private:
     HighScoreBook m_book;
     std::unique_ptr<SoundOutput> m_sound;
     bool m_centred = false;
-    std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<QuizAnnouncer> m_announcer;
 };

@@ -12,6 +12,7 @@
 #include "QuestionList.h"
 #include "QuizState.h"
 #include "RandomNumbers.h"
+#include "TableChoice.h"
 #include "frmMultiiplication.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ constexpr int FullTableQuestions = 50;
 
 int questionsOf(int table)
 {
-    return table == QuestionList::FullTableIndex ? FullTableQuestions : SingleTableQuestions;
+    return table == TableChoice::FullTable ? FullTableQuestions : SingleTableQuestions;
 }
 
 // ShowNextQuestion and BuildQuestionList are private to the window. Access
@@ -83,7 +84,7 @@ void DrawNext(benchmark::State &state)
     QuizState quiz;
     CallTimes times;
     for (auto _ : state) {
-        for (int table = 1; table <= QuestionList::FullTableIndex; ++table) {
+        for (int table = TableChoice::FirstTable; table <= TableChoice::FullTable; ++table) {
             quiz.colQuestions = QuestionList::build(table);
             for (int i = 0; i < questionsOf(table); ++i)
                 times.time([&] { benchmark::DoNotOptimize(drawer.drawNext(quiz)); });
@@ -100,11 +101,15 @@ void ShowNextQuestion(benchmark::State &state)
     QCoreApplication::processEvents();
     CallTimes times;
     for (auto _ : state) {
-        for (int table = 1; table <= QuestionList::FullTableIndex; ++table) {
+        for (int table = TableChoice::FirstTable; table <= TableChoice::FullTable; ++table) {
+            // Start takes the table and asks its first question; the pool
+            // is then built afresh so that a whole quiz's draws are timed.
             window.tableList()->setCurrentIndex(table);
+            window.cmdStartStop_Click();
             (window.*buildQuestionList())();
             for (int i = 0; i < questionsOf(table); ++i)
                 times.time([&] { (window.*showNextQuestion())(); });
+            window.cmdStartStop_Click();
         }
         // The repaints that the new captions asked for, as the event loop
         // would run them between two answers.

@@ -15,6 +15,7 @@
 // cancelled, so nothing is stored.
 #include "Application.h"
 #include "frmMultiiplication.h"
+#include "TableChoice.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -43,7 +44,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int FullTableIndex = 10;
 constexpr int SettleMs = 500;
 
 long statusKiB(const char *field)
@@ -254,7 +254,7 @@ int measureMemory(frmMultiiplication &window)
     player.waitUntilPainted();
     player.settle(SettleMs);
     const long shown = statusKiB("VmHWM");
-    player.startQuiz(FullTableIndex);
+    player.startQuiz(TableChoice::FullTable);
     player.playToTheEnd();
     if (player.quizRunning()) {
         std::fprintf(stderr, "quiz_bench: the quiz did not end\n");
@@ -275,7 +275,7 @@ int measureLatency(frmMultiiplication &window, int rounds)
     std::vector<double> all, allCpu, p50s, p99s, maxima;
     for (int round = 0; round < rounds; ++round) {
         std::vector<double> times, cpu;
-        for (int table = 1; table <= FullTableIndex; ++table) {
+        for (int table = TableChoice::FirstTable; table <= TableChoice::FullTable; ++table) {
             player.startQuiz(table);
             for (const Answer &a : player.playToTheEnd()) {
                 times.push_back(a.wallMs);
@@ -307,7 +307,7 @@ int measureIdle(frmMultiiplication &window, int seconds)
 {
     Player player(window);
     player.waitUntilPainted();
-    player.startQuiz(FullTableIndex);
+    player.startQuiz(TableChoice::FullTable);
     player.settle(2000); // the start's own work and a first few ticks
     const int paintsBefore = player.paints().total;
     const auto byNameBefore = player.paints().byName;

@@ -3,7 +3,6 @@
 # which themselves lie under share/. bin/tabulon links to the executable. All
 # links are relative, so an installed tree still works after it is moved.
 
-set(TABULON_APP_ID example.tabulon.Tabulon)
 set(TABULON_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/tabulon)
 set(TABULON_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tabulon)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

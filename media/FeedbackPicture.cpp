@@ -1,15 +1,10 @@
 #include "FeedbackPicture.h"
 
+#include "MediaLog.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLoggingCategory>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcPictures, "tabulon.media")
-
-} // namespace
 
 namespace FeedbackPictures {
 
@@ -38,7 +33,7 @@ QPixmap load(const QString &path, qreal devicePixelRatio)
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        qCWarning(lcPictures).noquote()
+        qCWarning(lcMedia).noquote()
             << QStringLiteral("Cannot show the picture %1: %2").arg(path, reader.errorString());
         return {};
     }

@@ -1,13 +1,11 @@
 #include "SoundModule.h"
 
+#include "MediaLog.h"
 #include "ProgramDirectory.h"
 
 #include <QLibrary>
-#include <QLoggingCategory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcSound, "tabulon.media")
 
 // Resolved once; the module stays loaded for the life of the program, as
 // the outputs it made run its code.
@@ -17,7 +15,7 @@ CreateSoundOutput *factory()
         QLibrary module(ProgramDirectory::file(QString::fromLatin1(SoundModule::BaseName)));
         auto *entry = reinterpret_cast<CreateSoundOutput *>(module.resolve(CreateSoundOutputName));
         if (!entry)
-            qCWarning(lcSound).noquote() << QStringLiteral("No sound: %1").arg(module.errorString());
+            qCWarning(lcMedia).noquote() << QStringLiteral("No sound: %1").arg(module.errorString());
         return entry;
     }();
     return create;

@@ -7,14 +7,10 @@ namespace {
 const char *descriptionOf(RuntimeErrorCode code)
 {
     switch (code) {
-    case RuntimeErrorCode::InvalidProcedureCall:
-        return QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call or argument");
     case RuntimeErrorCode::Overflow:
         return QT_TRANSLATE_NOOP("RuntimeError", "Overflow");
     case RuntimeErrorCode::OutOfMemory:
         return QT_TRANSLATE_NOOP("RuntimeError", "Out of memory");
-    case RuntimeErrorCode::DivisionByZero:
-        return QT_TRANSLATE_NOOP("RuntimeError", "Division by zero");
     case RuntimeErrorCode::InternalError:
         return QT_TRANSLATE_NOOP("RuntimeError", "Internal error");
     }

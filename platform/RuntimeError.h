@@ -7,10 +7,8 @@
 // The errors the program does not handle itself. The numbers are the ones a
 // player may quote when reporting a problem ("Run-time error '6'").
 enum class RuntimeErrorCode {
-    InvalidProcedureCall = 5,
     Overflow = 6,
     OutOfMemory = 7,
-    DivisionByZero = 11,
     InternalError = 51,
 };
 

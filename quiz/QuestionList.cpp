@@ -2,13 +2,13 @@
 
 #include "CheckedInt16.h"
 #include "NumberText.h"
+#include "TableChoice.h"
 
 namespace QuestionList {
 
 namespace {
 
 constexpr qint16 HighestMultiplier = 10;
-constexpr qint16 HighestTable = 9;
 
 qint16 leadingInt16(QStringView text)
 {
@@ -20,14 +20,14 @@ qint16 leadingInt16(QStringView text)
 QStringList build(int tableIndex)
 {
     QStringList pool;
-    if (tableIndex >= 1 && tableIndex <= HighestTable) {
+    if (TableChoice::isSingleTable(tableIndex)) {
         const auto table = static_cast<qint16>(tableIndex);
         for (qint16 m = 1; m <= HighestMultiplier; ++m) {
             pool.append(item(table, m));
             pool.append(item(table, m));
         }
-    } else if (tableIndex == FullTableIndex) {
-        for (qint16 a = 1; a <= HighestTable; ++a) {
+    } else if (tableIndex == TableChoice::FullTable) {
+        for (qint16 a = TableChoice::FirstTable; a <= TableChoice::LastTable; ++a) {
             for (qint16 b = 1; b <= HighestMultiplier; ++b)
                 pool.append(item(a, b));
         }

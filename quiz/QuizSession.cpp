@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "NumberText.h"
 #include "QuestionList.h"
+#include "TableChoice.h"
 
 #include <algorithm>
 #include <limits>
@@ -29,19 +30,20 @@ bool QuizSession::takesAnswers() const
 
 bool QuizSession::start(int table)
 {
-    if (table == NoTable)
+    if (table == TableChoice::None)
         return false;
     m_state.dtStartTime = m_clock.currentSecond();
-    m_state.intTotalQuestions = table >= FullTable ? FullTableQuestions : SingleTableQuestions;
+    m_state.intTotalQuestions = table >= TableChoice::FullTable ? FullTableQuestions : SingleTableQuestions;
     m_state.intWrongAnswers = 0;
     m_state.intQuestionNo = 0;
     m_state.blnStarted = true;
+    m_table = table;
     return true;
 }
 
-void QuizSession::buildQuestionList(int table)
+void QuizSession::buildQuestionList()
 {
-    m_state.colQuestions = QuestionList::build(table);
+    m_state.colQuestions = QuestionList::build(m_table);
 }
 
 std::optional<QuestionCaptions> QuizSession::nextQuestion()

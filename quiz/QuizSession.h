@@ -21,9 +21,6 @@ enum class AnswerOutcome {
 class QuizSession
 {
 public:
-    // Indexes of the table list: nothing chosen, tables 1 to 9, all of them.
-    static constexpr int NoTable = 0;
-    static constexpr int FullTable = 10;
     // The largest count a 16-bit counter shows; the wrong-answer count and
     // the shown time stop there rather than overflow.
     static constexpr qint16 LargestCount = 32767;
@@ -48,7 +45,8 @@ public:
     // length is set (20 questions, 50 for the full table), the counters are
     // zeroed and the quiz runs; the question list comes next.
     bool start(int table);
-    void buildQuestionList(int table);
+    // A new pool for the table the quiz was started with.
+    void buildQuestionList();
     // The next question from the pool, nothing when the pool is empty.
     std::optional<QuestionCaptions> nextQuestion();
 
@@ -67,4 +65,5 @@ private:
     const Clock &m_clock;
     QuestionDrawer m_drawer;
     QuizState m_state;
+    int m_table = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "HighScoreRules.h"
 #include "NumberText.h"
+#include "Product.h"
+#include "TableChoice.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +14,6 @@ namespace HighScoreListing {
 namespace {
 
 constexpr int FirstListedTable = 2;
-constexpr int LastSingleTable = 9;
-constexpr int FullTable = 10;
 
 QString entryOf(const QHash<QString, QString> &section, int table)
 {
@@ -28,6 +28,11 @@ QString line(const QString &label, const QString &tabs, const QString &entryText
 
 } // namespace
 
+QString title()
+{
+    return QCoreApplication::translate("HighScoreListing", "%1 - High Scores").arg(Product::name());
+}
+
 QString entry(const QString &score, const QString &name)
 {
     if (score.isEmpty() || name.isEmpty())
@@ -38,10 +43,10 @@ QString entry(const QString &score, const QString &name)
 QString build(const QHash<QString, QString> &section)
 {
     QString text;
-    for (int table = FirstListedTable; table <= LastSingleTable; ++table)
+    for (int table = FirstListedTable; table <= TableChoice::LastTable; ++table)
         text += line(QCoreApplication::translate("HighScoreListing", "Table %1").arg(NumberText::decimal(table)),
                      u"\t\t"_s, entryOf(section, table));
-    text += line(QCoreApplication::translate("HighScoreListing", "Table 1 to 9"), u"\t"_s, entryOf(section, FullTable));
+    text += line(QCoreApplication::translate("HighScoreListing", "Table 1 to 9"), u"\t"_s, entryOf(section, TableChoice::FullTable));
     return text;
 }
 

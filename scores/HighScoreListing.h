@@ -7,6 +7,9 @@
 // values stored under the tables' keys.
 namespace HighScoreListing {
 
+// "Tabulon - High Scores": the title of the box that shows the listing.
+QString title();
+
 // "-" unless both texts are there; both are shown exactly as stored.
 QString entry(const QString &score, const QString &name);
 

@@ -3,20 +3,28 @@
 #include "Dialogs.h"
 #include "SoundOutput.h"
 
-// Answers the window's dialogs without opening any; records "title|prompt" of each name prompt and each message.
+// Answers the window's dialogs without opening any; records the title and label of each name prompt, each
+// message and how often About was asked for.
 struct FakeDialogs final : Dialogs
 {
     QString askName(QWidget *, const QString &title, const QString &prompt) override
     {
-        prompts << title + u'|' + prompt;
+        prompts.append({title, prompt});
         whileAsking();
         return names.isEmpty() ? QString() : names.takeFirst();
     }
     void showMessage(QWidget *, const Message &message) override { messages << message; }
+    void showAbout(QWidget *) override
+    {
+        ++aboutShown;
+        whileAbout();
+    }
 
-    QStringList names, prompts; // names typed in turn (none left is Cancel); prompts asked
-    std::function<void()> whileAsking = [] {};
+    QStringList names; // typed in turn; none left is Cancel
+    QList<std::pair<QString, QString>> prompts; // title and label
+    std::function<void()> whileAsking = [] {}, whileAbout = [] {};
     QList<Message> messages;
+    int aboutShown = 0;
 };
 
 // A sound output that plays nothing and logs "path|wait" of every sound.

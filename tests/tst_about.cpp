@@ -1,4 +1,5 @@
 #include "GameWindow.h"
+#include "Product.h"
 #include "frmAbout.h"
 
 #include <QDesktopServices>
@@ -16,27 +17,32 @@ private Q_SLOTS:
     void initTestCase() { QDesktopServices::setUrlHandler(u"https"_s, this, "browse"); }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"https"_s); }
 
-    // About over a quiz, as a player meets it: modal, so the click on it waits, while the quiz clock runs on.
-    void showsTheProductOverAQuiz()
+    // The About button over a running quiz: the quiz clock goes on while About is open.
+    void aboutOverAQuizLeavesTheClockRunning()
     {
         openWindow();
         start(3);
-        const QObject scope; // no call once this test has ended
-        QTimer::singleShot(0, &scope, [this] { // while the click on About waits for the window
-            auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
-            QVERIFY(about);
-            const auto closeAtLast = qScopeGuard([about] { about->close(); });
-            QCOMPARE(about->findChild<QLabel *>(u"lblApp"_s)->text(), u"Tabulon 1.1"_s);
+        dialogs->whileAbout = [this] {
             clock->advance(7);
-            QTRY_COMPARE(text("lblTimeTaken"), u"%1 sec"_s.arg(clock->now - 1000));
-            for (const char *clickable : {"Picture1", "Label1"}) // the logo and the address
-                QTest::mouseClick(about->findChild<QWidget *>(QLatin1String(clickable)), Qt::LeftButton);
-            QTest::mouseClick(about->findChild<QWidget *>(u"cmdClose"_s), Qt::LeftButton);
-            QVERIFY(!about->isVisible());
-        });
+            QTRY_COMPARE(text("lblTimeTaken"), u"7 sec"_s);
+        };
         QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
-        // The product's page, opened from the window before the click on About returned.
+        QCOMPARE(dialogs->aboutShown, 1);
+    }
+
+    // The window names the product; its logo and its address open the product's page, Close closes it.
+    void namesTheProductAndOpensItsPage()
+    {
+        openWindow();
+        frmAbout about(window.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.findChild<QLabel *>(u"lblApp"_s)->text(), Product::nameAndVersion());
+        for (const char *clickable : {"Picture1", "Label1"})
+            QTest::mouseClick(about.findChild<QWidget *>(QLatin1String(clickable)), Qt::LeftButton);
         QCOMPARE(urls, QList<QUrl>(2, QUrl(u"https://tabulon.example/"_s)));
+        QTest::mouseClick(about.findChild<QWidget *>(u"cmdClose"_s), Qt::LeftButton);
+        QVERIFY(!about.isVisible());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 #include "HighScoreListing.h"
+#include "Product.h"
 #include "Translations.h"
 #include "frmAbout.h"
 
@@ -17,6 +18,12 @@ QString shown(const char *source)
     return QCoreApplication::translate("frmMultiiplication", source);
 }
 
+// The same for the high-score check's texts.
+QString check(const char *source)
+{
+    return QCoreApplication::translate("HighScoreCheck", source);
+}
+
 std::unique_ptr<Translations> speak(const QString &language)
 {
     return std::make_unique<Translations>(QLocale(language), QStringLiteral(TABULON_TRANSLATIONS_DIR));
@@ -29,7 +36,6 @@ class tst_MainWindow : public QObject, GameWindow
 {
     Q_OBJECT
 
-    QString counters() const { return text("lblWrongAnswers") + u'|' + text("lblTimeTaken") + u'|' + text("lblNoOfQuestion"); }
     QString startCaption() const { return control<QPushButton>("cmdStartStop")->text(); }
     int answersGiven() const { return window->quizState().intQuestionNo + window->quizState().intWrongAnswers; }
     QImage shownPicture() const { return control<QLabel>("Picture1")->pixmap().toImage(); }
@@ -73,45 +79,60 @@ private Q_SLOTS:
         openWindow();
     }
 
+    // With no table chosen, Start only asks for one, and no key answers. The focus starts on Start.
+    void startWithoutATableAsksForOne()
+    {
+        press(Qt::Key_Space);
+        press(Qt::Key_1);
+        QCOMPARE(answersGiven(), 0);
+        QCOMPARE(dialogs->messages.size(), 1);
+        const Message refused = dialogs->messages.first();
+        QCOMPARE(refused.icon, QMessageBox::Information);
+        QCOMPARE(refused.title, Product::name());
+        QCOMPARE(refused.text, shown("Select a table from the above list and click start"));
+    }
+
     void playsAWholeQuizByKeyboard_data()
     {
         QTest::addColumn<int>("table");
-        QTest::addColumn<QString>("obstacle"); // or the language played in
-        QTest::addColumn<QString>("message"); // boxes|icon|title|columns|a line of the box shown at the end
-        const QString listing = u"1|%1|Tabulon - High Scores|1|Ann ( 45 sec )"_s.arg(QMessageBox::NoIcon);
-        QTest::newRow("table 4") << 4 << QString() << listing;
-        QTest::newRow("table 1 keeps no score") << 1 << QString() << u"0|0||0|"_s;
-        QTest::newRow("store can't be written")
-            << 2 << u"store"_s << u"1|%1|Tabulon|0|The high score could not be saved."_s.arg(QMessageBox::Warning);
-        QTest::newRow("in German, stored as in English")
-            << 5 << u"de"_s << u"1|%1|Tabulon - Bestzeiten|1|Ann ( 45 s )"_s.arg(QMessageBox::NoIcon);
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("writable"); // the store
+        QTest::addColumn<QMessageBox::Icon>("icon"); // of the box shown at the end
+        QTest::addColumn<QString>("title"); // empty: no box
+        QTest::addColumn<QString>("line"); // a line of its text
+        const QString listing = Product::name() + u" - High Scores"_s;
+        QTest::newRow("table 4") << 4 << u"en"_s << true << QMessageBox::NoIcon << listing << u"Ann ( 45 sec )"_s;
+        QTest::newRow("table 1 keeps no score") << 1 << u"en"_s << true << QMessageBox::NoIcon << QString() << QString();
+        QTest::newRow("store can't be written") << 2 << u"en"_s << false << QMessageBox::Warning << Product::name()
+                                                << u"The high score could not be saved."_s;
+        QTest::newRow("in German, stored as in English") << 5 << u"de"_s << true << QMessageBox::NoIcon
+                                                         << Product::name() + u" - Bestzeiten"_s << u"Ann ( 45 s )"_s;
     }
 
-    // Every fourth answer is wrong first. The closing sound is played out before the name
-    // is asked; after the last answer not even an assistive tool's press on a button counts.
+    // Every fourth answer is wrong first. The closing sound is played out before the name is asked; after the
+    // last answer not even an assistive tool's press on a button counts.
     void playsAWholeQuizByKeyboard()
     {
         QFETCH(int, table);
-        QFETCH(QString, obstacle);
-        QFETCH(QString, message);
-        const auto translations = speak(obstacle == u"de"_s ? obstacle : u"en"_s);
+        QFETCH(QString, language);
+        QFETCH(bool, writable);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QString, title);
+        QFETCH(QString, line);
+        const auto translations = speak(language);
         openWindow();
-        QVERIFY(obstacle != u"store"_s || QDir(storeDir.path()).mkdir(u"highscores.ini"_s)); // a folder where the file goes
+        if (!writable) // a folder where the file goes
+            QVERIFY(QDir(storeDir.path()).mkdir(u"highscores.ini"_s));
         dialogs->names = {u"Ann"_s};
-        dialogs->whileAsking = [this] {
-            dialogs->prompts.last() += u'|' + counters() + u'|' + sounds->join(u',');
+        QStringList atPrompt; // the counters and the sounds played when the name is asked
+        dialogs->whileAsking = [&] {
+            atPrompt = QStringList{text("lblWrongAnswers"), text("lblTimeTaken"), text("lblNoOfQuestion")} + *sounds;
             window->answerButton(1)->click();
         };
-        const QImage focused = control("cmdStartStop")->grab().toImage(); // the focus starts there, drawn without tabbing first
-        press(Qt::Key_Space); // no table yet: Start only asks for one, and no key answers
-        press(Qt::Key_1);
-        const Message refused = dialogs->messages.isEmpty() ? Message() : dialogs->messages.takeFirst();
-        QCOMPARE(u"%1|%2|%3|%4"_s.arg(answersGiven()).arg(refused.icon).arg(refused.title, refused.text),
-                 u"0|%1|Tabulon|"_s.arg(QMessageBox::Information)
-                     + shown("Select a table from the above list and click start"));
+        const QImage focused = control("cmdStartStop")->grab().toImage(); // drawn with its focus frame at once
         for (int i = 0; i < 3 + table; ++i) // Tab from Start to the table list, Down to the table
             press(i < 3 ? Qt::Key_Tab : Qt::Key_Down);
-        QVERIFY(control("cmdStartStop")->grab().toImage() != focused);
+        QVERIFY2(control("cmdStartStop")->grab().toImage() != focused, "Start was drawn without its focus frame");
         control<QPushButton>("cmdStartStop")->animateClick(); // as its access key does, in any language
         QTRY_COMPARE(startCaption(), shown("&Stop"));
         for (int right = 1; right <= 20 && !QTest::currentTestFailed(); ++right) {
@@ -119,26 +140,42 @@ private Q_SLOTS:
             const int asked = QuizPlayer::shownProduct(*window);
             if (right % 4 == 0) { // a wrong answer keeps the question
                 answer(QuizPlayer::productButton(*window) % 3 + 1, right / 4 % 3);
-                QVERIFY(QuizPlayer::shownProduct(*window) == asked && shownPicture() == picture("sad.gif"));
+                QCOMPARE(QuizPlayer::shownProduct(*window), asked);
+                QCOMPARE(shownPicture(), picture("sad.gif"));
             }
             answer(QuizPlayer::productButton(*window), right % 3);
             QCOMPARE(shownPicture(), picture("smile.gif"));
             if (control<QTimer>("Timer1")->isActive()) // until the quiz ends
                 window->Timer1_Timer(); // each wrong answer adds a second
-            const QString time = right < 20 ? shown("%1 sec").arg(9 * right / 4) : u"0"_s;
-            QCOMPARE(counters(), u"%1|%2|"_s.arg(right / 4).arg(time) + shown("%1 of %2").arg(right).arg(20));
+            QCOMPARE(text("lblWrongAnswers"), QString::number(right / 4));
+            QCOMPARE(text("lblTimeTaken"), right < 20 ? shown("%1 sec").arg(9 * right / 4) : u"0"_s);
+            QCOMPARE(text("lblNoOfQuestion"), shown("%1 of %2").arg(right).arg(20));
         }
         const QString sound = mediaDir + u"/0.wav|wait"_s;
-        QCOMPARE(u"%1|%2|"_s.arg(answersGiven()).arg(startCaption()) + sounds->join(u','), u"25|"_s + shown("&Start") + u'|' + sound);
-        const SettingsStore::Section best{{u"%1Score"_s.arg(table), u"45"_s}, {u"%1Name"_s.arg(table), u"Ann"_s}};
-        QVERIFY(settings->readSection(u"Quorvil"_s, u"Multi"_s) == (message.contains(u"Ann"_s) ? best : SettingsStore::Section()));
-        const QString prompt = QStringList{shown("You have created a new High score"), shown("Enter Your Name"), u"5"_s,
-                                           shown("%1 sec").arg(45), shown("%1 of %2").arg(20).arg(20), sound}.join(u'|');
-        QCOMPARE(dialogs->prompts.join(u','), table == 1 ? QString() : prompt);
-        const Message shown = dialogs->messages.value(0);
-        const QString line = message.section(u'|', 4);
-        QCOMPARE(u"%1|%2|%3|%4|%5"_s.arg(dialogs->messages.size()).arg(shown.icon).arg(shown.title).arg(shown.tabbedColumns)
-                     .arg(shown.text.contains(line) ? line : shown.text), message);
+        QCOMPARE(answersGiven(), 25);
+        QCOMPARE(startCaption(), shown("&Start"));
+        QCOMPARE(*sounds, QStringList(sound));
+
+        const bool scored = table != 1;
+        const bool stored = scored && writable;
+        const auto storedText = [&](const char *key) {
+            return settings->ReadSetting(u"Quorvil"_s, u"Multi"_s, QString::number(table) + QLatin1String(key), u"-"_s);
+        };
+        QCOMPARE(storedText("Score"), stored ? u"45"_s : u"-"_s);
+        QCOMPARE(storedText("Name"), stored ? u"Ann"_s : u"-"_s);
+        using Prompt = std::pair<QString, QString>;
+        const QList<Prompt> prompts{{check("You have created a new High score"), check("Enter Your Name")}};
+        QCOMPARE(dialogs->prompts, scored ? prompts : QList<Prompt>());
+        if (scored)
+            QCOMPARE(atPrompt, QStringList({u"5"_s, shown("%1 sec").arg(45), shown("%1 of %2").arg(20).arg(20), sound}));
+        QCOMPARE(dialogs->messages.size(), title.isEmpty() ? 0 : 1);
+        if (title.isEmpty())
+            return;
+        const Message last = dialogs->messages.first();
+        QCOMPARE(last.icon, icon);
+        QCOMPARE(last.title, title);
+        QCOMPARE(last.tabbedColumns, icon == QMessageBox::NoIcon);
+        QVERIFY2(last.text.contains(line), qPrintable(last.text));
     }
 
     // Windows and pictures keep their size on screen, drawn with as many more pixels as the screen has.

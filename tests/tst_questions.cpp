@@ -52,7 +52,7 @@ private Q_SLOTS:
         for (int quiz = 0; quiz < 200; ++quiz) {
             QStringList shown{asked(s)};
             QVERIFY(session.start(table));
-            session.buildQuestionList(table);
+            session.buildQuestionList();
             QCOMPARE(s.colQuestions.size(), table == 10 ? 90 : 20);
             for (AnswerOutcome outcome = AnswerOutcome::Right; outcome != AnswerOutcome::LastRight;) {
                 const auto captions = session.nextQuestion();
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QuizSession session(clock, random);
         const QuizState &s = session.state();
         QVERIFY(session.start(3));
-        session.buildQuestionList(3);
+        session.buildQuestionList();
         for (int question = 1; question <= 20; ++question) {
             QVERIFY(session.nextQuestion());
             clock.advance(2);
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(session.quizSeconds(), qint16(60));
 
         QVERIFY(session.start(2));
-        session.buildQuestionList(2);
+        session.buildQuestionList();
         session.nextQuestion();
         for (int k = 0; k < 32770; ++k)
             session.answer(u"0"_s);

@@ -31,12 +31,14 @@ class tst_Titles : public QObject
     }
 
     // Once the next dialog is up (the first event its loop handles), reads its title and answers OK, with a name.
-    void answerNextDialog()
+    // A dialog that is not modal is not found, and fails the test.
+    void answerNextDialog(const std::function<void(QDialog *)> &check = [](QDialog *) {})
     {
-        QTimer::singleShot(0, this, [this] {
+        QTimer::singleShot(0, this, [this, check] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+            QVERIFY2(dialog, "no modal dialog");
             readTitle(dialog);
+            check(dialog);
             if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
                 prompt->setTextValue(u"<b>Ann</b>"_s);
             const auto *box = qobject_cast<QMessageBox *>(dialog); // a name shown as typed, never as markup
@@ -62,6 +64,11 @@ class tst_Titles : public QObject
             test->answerNextDialog();
             real.showMessage(parent, message);
         }
+        void showAbout(QWidget *parent) override
+        {
+            test->answerNextDialog();
+            real.showAbout(parent);
+        }
     };
 
 private Q_SLOTS:
@@ -76,7 +83,6 @@ private Q_SLOTS:
                                    .loadSound = [] { return nullptr; }});
         window.show();
         readTitle(&window);
-        answerNextDialog();
         window.cmdAbout_Click();
         window.cmdStartStop_Click(); // with no table chosen
         window.tableList()->setCurrentIndex(2);
@@ -88,8 +94,15 @@ private Q_SLOTS:
                 QuizPlayer::answerRight(window);
             QDir().rmdir(store);
         }
-        answerNextDialog();
-        Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
+        const RuntimeError overflow(RuntimeErrorCode::Overflow);
+        answerNextDialog([&overflow](QDialog *dialog) {
+            const auto *box = qobject_cast<QMessageBox *>(dialog);
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->text(), overflow.report());
+        });
+        Application::showRuntimeError(overflow);
 
         QStringList expected{u"Tabulon 1.1"_s, u"About Tabulon 1.1"_s, u"Tabulon"_s, // no table chosen
                              u"You have created a new High score"_s, u"Tabulon"_s, // not saved

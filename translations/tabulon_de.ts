@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Du hast eine neue Bestzeit aufgestellt</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Du hast die Bestzeit erreicht</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Gib deinen Namen ein</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Die Bestzeit konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Alle Reihen (1 bis 9)</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Bestzeiten</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Zeigt die Bestzeit jeder Reihe</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Zeigt, wer Tabulon gemacht hat</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Quiz geschafft in %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Zeigt, wer %1 gemacht hat</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Nicht genügend Speicher</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Division durch null</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Wähle oben eine Reihe und klicke unten auf Start.
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Du hast eine neue Bestzeit aufgestellt</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Du hast die Bestzeit erreicht</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Gib deinen Namen ein</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Die Bestzeit konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Bestzeiten</translation>
     </message>
 </context>
 </TS>

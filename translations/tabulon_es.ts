@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Has conseguido un nuevo récord</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Has igualado el récord</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Escribe tu nombre</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>No se ha podido guardar el récord.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Todas las tablas del 1 al 9</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Récords</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Muestra el mejor tiempo de cada tabla</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Muestra quién hizo Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Partida terminada en %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Muestra quién hizo %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Llamada a procedimiento o argumento no válido</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Desbordamiento</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>División por cero</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Elige una tabla arriba y pulsa el botón Empezar de abajo.
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Has conseguido un nuevo récord</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Has igualado el récord</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Escribe tu nombre</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>No se ha podido guardar el récord.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Récords</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Tu as établi un nouveau record</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Tu as égalé le record</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Écris ton nom</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Le record n&apos;a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Toutes les tables (1 à 9)</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Records</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Montre le meilleur temps de chaque table</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Montre qui a créé Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Partie terminée en %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Montre qui a créé %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Appel de procédure ou argument non valide</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Dépassement de capacité</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Choisis une table en haut, puis clique sur Démarrer en bas.
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Tu as établi un nouveau record</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Tu as égalé le record</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Écris ton nom</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Le record n&apos;a pas pu être enregistré.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Records</translation>
     </message>
 </context>
 </TS>

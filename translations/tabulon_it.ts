@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Hai fatto un nuovo record</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Hai eguagliato il record</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Scrivi il tuo nome</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Non è stato possibile salvare il record.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Tutte le tabelline da 1 a 9</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Record</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Mostra il tempo migliore di ogni tabellina</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Mostra chi ha creato Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Partita finita in %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Mostra chi ha creato %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Chiamata di routine o argomento non valido</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Overflow</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Memoria esaurita</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Divisione per zero</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Scegli la tabellina qui sopra e clicca su Inizia qui sotto.
     <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Hai fatto un nuovo record</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Hai eguagliato il record</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Scrivi il tuo nome</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Non è stato possibile salvare il record.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Record</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Je hebt een nieuw record gehaald</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Je hebt het record geëvenaard</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Typ je naam</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Het record kon niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Alle tafels van 1 t/m 9</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Records</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Toont de beste tijd van elke tafel</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Toont wie Tabulon heeft gemaakt</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Ronde klaar in %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Toont wie %1 heeft gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Ongeldige procedure-aanroep of ongeldig argument</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Overloop</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Onvoldoende geheugen</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Deling door nul</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Kies hierboven een tafel en klik hieronder op Start.
     <message>
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Je hebt een nieuw record gehaald</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Je hebt het record geëvenaard</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Typ je naam</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Het record kon niet worden opgeslagen.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Records</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Masz nowy rekord</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Twój czas jest równy rekordowi</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Wpisz swoje imię</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Nie udało się zapisać rekordu.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Cała tabliczka (od 1 do 9)</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Rekordy</translation>
     </message>
 </context>
 <context>
@@ -53,10 +76,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Pokazuje najlepszy czas każdej tabliczki</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Pokazuje, kto stworzył Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -106,13 +125,13 @@
         <source>Quiz finished in %1</source>
         <translation>Koniec rundy. Czas: %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Pokazuje, kto stworzył %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Przepełnienie</translation>
@@ -120,10 +139,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Brak pamięci</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Dzielenie przez zero</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -281,26 +296,6 @@ Wybierz tabliczkę powyżej i kliknij przycisk Start poniżej.
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Masz nowy rekord</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Twój czas jest równy rekordowi</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Wpisz swoje imię</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Nie udało się zapisać rekordu.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Rekordy</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>Você fez um novo recorde</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Você empatou com o recorde</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Digite seu nome</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Não foi possível salvar o recorde.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Tabuadas do 1 ao 9</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Recordes</translation>
     </message>
 </context>
 <context>
@@ -51,10 +74,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Mostra o melhor tempo de cada tabuada</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Mostra quem fez o Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -104,13 +123,13 @@
         <source>Quiz finished in %1</source>
         <translation>Rodada terminada em %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Mostra quem fez o %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Chamada de procedimento ou argumento inválido</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Estouro de capacidade</translation>
@@ -118,10 +137,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Divisão por zero</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -279,26 +294,6 @@ Escolha a tabuada acima e clique em Começar abaixo.
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>Você fez um novo recorde</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Você empatou com o recorde</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Digite seu nome</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Não foi possível salvar o recorde.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Recordes</translation>
     </message>
 </context>
 </TS>

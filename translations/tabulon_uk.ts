@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>HighScoreCheck</name>
+    <message>
+        <source>You have created a new High score</source>
+        <translation>У тебе новий рекорд</translation>
+    </message>
+    <message>
+        <source>You have equaled with the High score</source>
+        <translation>Твій час дорівнює рекорду</translation>
+    </message>
+    <message>
+        <source>Enter Your Name</source>
+        <translation>Введи своє імʼя</translation>
+    </message>
+    <message>
+        <source>The high score could not be saved.</source>
+        <translation>Не вдалося зберегти рекорд.</translation>
+    </message>
+</context>
+<context>
     <name>HighScoreListing</name>
     <message>
         <source>%1 ( %2 sec )</source>
@@ -14,6 +33,10 @@
     <message>
         <source>Table 1 to 9</source>
         <translation>Уся таблиця (від 1 до 9)</translation>
+    </message>
+    <message>
+        <source>%1 - High Scores</source>
+        <translation>%1 - Рекорди</translation>
     </message>
 </context>
 <context>
@@ -53,10 +76,6 @@
     <message>
         <source>Shows the best time of each table</source>
         <translation>Показує найкращий час кожної таблиці</translation>
-    </message>
-    <message>
-        <source>Shows who made Tabulon</source>
-        <translation>Показує, хто створив Tabulon</translation>
     </message>
     <message>
         <source>Ends the game</source>
@@ -106,13 +125,13 @@
         <source>Quiz finished in %1</source>
         <translation>Гру завершено. Час: %1</translation>
     </message>
+    <message>
+        <source>Shows who made %1</source>
+        <translation>Показує, хто створив %1</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
-    <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Неприпустимий виклик процедури або аргумент</translation>
-    </message>
     <message>
         <source>Overflow</source>
         <translation>Переповнення</translation>
@@ -120,10 +139,6 @@
     <message>
         <source>Out of memory</source>
         <translation>Недостатньо пам&apos;яті</translation>
-    </message>
-    <message>
-        <source>Division by zero</source>
-        <translation>Ділення на нуль</translation>
     </message>
     <message>
         <source>Internal error</source>
@@ -281,26 +296,6 @@ Select the table above and click the start button below.
     <message>
         <source>%1 of %2</source>
         <translation>%1 з %2</translation>
-    </message>
-    <message>
-        <source>You have created a new High score</source>
-        <translation>У тебе новий рекорд</translation>
-    </message>
-    <message>
-        <source>You have equaled with the High score</source>
-        <translation>Твій час дорівнює рекорду</translation>
-    </message>
-    <message>
-        <source>Enter Your Name</source>
-        <translation>Введи своє імʼя</translation>
-    </message>
-    <message>
-        <source>The high score could not be saved.</source>
-        <translation>Не вдалося зберегти рекорд.</translation>
-    </message>
-    <message>
-        <source>Tabulon - High Scores</source>
-        <translation>Tabulon - Рекорди</translation>
     </message>
 </context>
 </TS>

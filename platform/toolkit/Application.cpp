@@ -15,7 +15,7 @@ Application::Application(int &argc, char **argv)
     // title. The desktop entry names the program for the desktop.
     setApplicationName(QStringLiteral("tabulon"));
     setApplicationVersion(Product::version());
-    setDesktopFileName(QStringLiteral("example.tabulon.Tabulon"));
+    setDesktopFileName(Product::desktopFileName());
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -1,0 +1,3 @@
+#include "MediaLog.h"
+
+Q_LOGGING_CATEGORY(lcMedia, "tabulon.media")
