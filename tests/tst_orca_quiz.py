@@ -23,7 +23,7 @@ translation = os.path.join(os.path.dirname(__file__), f"../translations/tabulon_
 translations = {} if language == "en" else {
     message.findtext("source"): [n.text for n in message.iter("numerusform")] or [message.findtext("translation")]
     for context in ElementTree.parse(translation).iter("context")
-    if context.findtext("name") in ("frmMultiiplication", "QuizAnnouncer", "HighScoreListing")
+    if context.findtext("name") in ("frmMultiiplication", "QuizAnnouncer", "HighScoreListing", "HighScoreCheck")
     for message in context.iter("message")}
 
 
