@@ -1,6 +1,7 @@
 #include "frmMultiiplication.h"
 #include "ui_frmMultiiplication.h"
 
+#include "AnswerKey.h"
 #include "Fonts.h"
 #include "NumberText.h"
 #include "Product.h"
@@ -91,14 +92,13 @@ void frmMultiiplication::connectControls()
 // screen reader sees only those, and stops speaking for them at once.
 void frmMultiiplication::keyPressEvent(QKeyEvent *event)
 {
-    const int digit = event->key() - Qt::Key_0;
-    if (digit < 0 || digit > 3 || (event->modifiers() & ~Qt::KeypadModifier)
-        || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
+    const std::optional<int> digit = AnswerKey::digit(*event);
+    if (!digit || ui->stkPanels->currentWidget() != ui->fraQuestion || !isActiveWindow())
         return QWidget::keyPressEvent(event);
-    if (digit == 0)
+    if (*digit == 0)
         m_announcer->countersAsked(m_session.counters());
     else
-        cmdAnswer->button(digit)->click();
+        cmdAnswer->button(*digit)->click();
 }
 
 QComboBox *frmMultiiplication::tableList() const

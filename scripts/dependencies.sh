@@ -10,7 +10,7 @@ TABULON_PACKAGES=(
     fonts-liberation2
     faketime
     pulseaudio pulseaudio-utils
-    xvfb xauth
+    xvfb xauth xkb-data x11-xkb-utils libxkbcommon-dev qt6-base-private-dev
     dpkg-dev file
     python3 python3-pil xdotool x11-apps x11-utils
     desktop-file-utils appstream lintian
