@@ -115,7 +115,7 @@ void QuizAnnouncer::nameControls()
     m_ui.cmbNumber->setAccessibleName(tr("Multiplication table"));
     m_ui.Text1->setAccessibleName(tr("How to play"));
     m_ui.Text1->setAccessibleDescription(
-        tr("During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time"));
+        tr("During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time"));
     m_ui.cmdHighScores->setAccessibleDescription(tr("Shows the best time of each table"));
     m_ui.cmdAbout->setAccessibleDescription(tr("Shows who made %1").arg(Product::name()));
     m_ui.cmdExit->setAccessibleDescription(tr("Ends the game"));
@@ -145,9 +145,11 @@ void QuizAnnouncer::announce(const QString &text)
     QAccessible::updateAccessibility(&shown);
 }
 
-// Qt 6.4 garbles the news of a changed description too, so the controls
-// whose descriptions change are described as they get the focus, before the
-// screen reader reads them. The entries that Up and Down choose on the
+// Qt 6.4 garbles the news of a changed description too: it sends the control
+// instead of the text. A screen reader then speaks nothing, but reads the
+// description afresh when next asked. So the controls are described as they
+// get the focus, before the screen reader reads them, and the focused answer
+// button again with each question (see questionShown). The entries that Up and Down choose on the
 // closed table list are announced; a choice in the open list comes with the
 // focus back on the list, and is read with it.
 void QuizAnnouncer::connectFocus()
@@ -180,16 +182,19 @@ void QuizAnnouncer::describe(QWidget *control)
 }
 
 // A question shown before any right answer opens a new quiz; any other one
-// follows a right answer, announced with it.
+// follows a right answer, announced with it. The focused answer button tells
+// the new question when the player asks where the focus is.
 void QuizAnnouncer::questionShown(const QuestionCaptions &question, const QuizSession::Counters &counters)
 {
     m_question = tr("%1 times %2").arg(question.firstNumber, question.secondNumber);
     setName(m_ui.lblFirstNumber, m_question);
+    describe(QApplication::focusWidget());
     if (counters.rightAnswers > 0)
         announce(tr("Right") + u". "_s + m_question);
 }
 
-// The counters are named by their meaning; key 0 has them all told.
+// The counters are named by their meaning; key 0 has the question and all
+// of them told.
 void QuizAnnouncer::countersShown(const QuizSession::Counters &counters)
 {
     const QStringList texts = counterTexts(counters);
@@ -200,7 +205,7 @@ void QuizAnnouncer::countersShown(const QuizSession::Counters &counters)
 
 void QuizAnnouncer::countersAsked(const QuizSession::Counters &counters)
 {
-    announce(counterTexts(counters).join(u". "_s));
+    announce((QStringList(m_question) + counterTexts(counters)).join(u". "_s));
 }
 
 // A right answer is announced with the question that follows it, the last

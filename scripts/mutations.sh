@@ -36,6 +36,7 @@ while IFS=$'\t' read -r name file change tests; do
         result=${result:-NOT CAUGHT}
     fi
     mv "$target.orig" "$target"
+    touch "$target" # newer than the mutant's build, so that the next build undoes it
     [[ "$result" == caught* ]] || uncaught=$((uncaught + 1))
     printf '| %s | %s |\n' "$name" "$result"
 done <<'MUTATIONS'
@@ -60,6 +61,10 @@ a name asked for when no best	scores/HighScoreCheck.cpp	s/case Verdict::NotBest:
 display name set again	platform/toolkit/Application.cpp	s/(    setApplicationName\()/    setApplicationDisplayName(Product::name());\n$1/	tst_titles
 a timer made per answer	app/frmMultiiplication.cpp	s/(    const AnswerOutcome outcome = )/    new QTimer(this);\n$1/	tst_reliability
 a wrong answer not announced	app/QuizAnnouncer.cpp	s/    if \(outcome == AnswerOutcome::Wrong\)\n        announce\(status\);\n//	tst_orca_quiz$
+the focused answer's question not renewed	app/QuizAnnouncer.cpp	s/    describe\(QApplication::focusWidget\(\)\);\n//	tst_orca_quiz$
+key 0 without the question	app/QuizAnnouncer.cpp	s/\(QStringList\(m_question\) \+ counterTexts\(counters\)\)/counterTexts(counters)/	tst_orca_quiz$
+keys by Qt's key code alone, as before	platform/toolkit/AnswerKey.cpp	s/(std::optional<int> digit\(const QKeyEvent &event, const QString &platform\)\n\{\n)/$1    if (event.modifiers() & ~Qt::KeypadModifier) return std::nullopt;\n    return digitOfKey(event);\n/	tst_keys|tst_mainwindow_keys
+Ctrl answering	platform/toolkit/AnswerKey.cpp	s/Qt::ControlModifier \| //	tst_keys|tst_mainwindow_keys
 a text left untranslated	translations/tabulon_de.ts	s/<translation>&amp;Stopp<\/translation>/<translation type="unfinished"><\/translation>/	tst_mainwindow$|translations_current
 MUTATIONS
 echo "$uncaught not caught or stale"

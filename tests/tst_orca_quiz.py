@@ -132,7 +132,10 @@ for number in range(1, 21):
         question = hear(r"^%s\. %s\.?$" % (tr("Right"), QUESTION), last, prompt=True)
     if number == 3:
         counters = tr("Right answers: %1 of %2", "3", "20"), tr("Wrong answers: %1", "1"), tr("Time taken: %1", SECONDS)
-        hear(r"^%s\. %s\. %s\.?$" % counters, key("0"), prompt=True)
+        hear(r"^%s\. %s\. %s\. %s\.?$" % ((tr("%1 times %2", question[1], question[2]),) + counters), key("0"), prompt=True)
+    if number == 6:  # where the focus is, five questions after it last moved: the question of now
+        shown = tr("%1 times %2", question[1], question[2])
+        print("Where am I:", hear(r"^\d+ push button %s\. %s" % (shown, tr("Key %1", "1")), key("KP_Enter"))[0])
 hear(FINISHED, last, prompt=True)
 hear("^%s dialog" % tr("You have created a new High score"), last)
 hear("^%s" % tr("Enter Your Name"), last, whole=False)

@@ -68,8 +68,8 @@
         <translation>So wird gespielt</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Während eines Spiels antworten die Tasten 1, 2 und 3, und die Taste 0 sagt die richtigen und falschen Antworten und die Zeit</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Während eines Spiels antworten die Tasten 1, 2 und 3, und die Taste 0 sagt die Aufgabe, die richtigen und falschen Antworten und die Zeit</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

@@ -68,8 +68,8 @@
         <translation>Cómo se juega</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Durante una partida, las teclas 1, 2 y 3 responden, y la tecla 0 dice las respuestas correctas e incorrectas y el tiempo</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Durante una partida, las teclas 1, 2 y 3 responden, y la tecla 0 dice la pregunta, las respuestas correctas e incorrectas y el tiempo</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

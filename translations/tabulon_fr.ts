@@ -68,8 +68,8 @@
         <translation>Comment jouer</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Pendant une partie, les touches 1, 2 et 3 répondent, et la touche 0 dit les bonnes et les mauvaises réponses et le temps</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Pendant une partie, les touches 1, 2 et 3 répondent, et la touche 0 dit la question, les bonnes et les mauvaises réponses et le temps</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

@@ -68,8 +68,8 @@
         <translation>Come si gioca</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Durante una partita, i tasti 1, 2 e 3 rispondono, e il tasto 0 dice le risposte giuste e sbagliate e il tempo</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Durante una partita, i tasti 1, 2 e 3 rispondono, e il tasto 0 dice la domanda, le risposte giuste e sbagliate e il tempo</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

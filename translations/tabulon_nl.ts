@@ -68,8 +68,8 @@
         <translation>Zo speel je</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Tijdens een spel geven de toetsen 1, 2 en 3 antwoord, en toets 0 zegt de goede en foute antwoorden en de tijd</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Tijdens een spel geven de toetsen 1, 2 en 3 antwoord, en toets 0 zegt de som, de goede en foute antwoorden en de tijd</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

@@ -70,8 +70,8 @@
         <translation>Jak grać</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>W czasie gry klawisze 1, 2 i 3 odpowiadają, a klawisz 0 podaje dobre i złe odpowiedzi oraz czas</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>W czasie gry klawisze 1, 2 i 3 odpowiadają, a klawisz 0 podaje pytanie, dobre i złe odpowiedzi oraz czas</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

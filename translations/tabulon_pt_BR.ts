@@ -68,8 +68,8 @@
         <translation>Como jogar</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Durante uma partida, as teclas 1, 2 e 3 respondem, e a tecla 0 diz as respostas certas e erradas e o tempo</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Durante uma partida, as teclas 1, 2 e 3 respondem, e a tecla 0 diz a pergunta, as respostas certas e erradas e o tempo</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>

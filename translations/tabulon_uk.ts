@@ -70,8 +70,8 @@
         <translation>Як грати</translation>
     </message>
     <message>
-        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the right and wrong answers and the time</source>
-        <translation>Під час гри клавіші 1, 2 і 3 відповідають, а клавіша 0 називає правильні й неправильні відповіді та час</translation>
+        <source>During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time</source>
+        <translation>Під час гри клавіші 1, 2 і 3 відповідають, а клавіша 0 називає запитання, правильні й неправильні відповіді та час</translation>
     </message>
     <message>
         <source>Shows the best time of each table</source>
