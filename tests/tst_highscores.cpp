@@ -16,21 +16,21 @@ using R = HighScoreBook::Recorded::Result;
 
 namespace {
 
-const QString App = u"Quorvil"_s, Section = u"Multi"_s, Bo = u"Bo"_s, Cy = u"Cy"_s;
+const QString App = u"Quorvil"_s, Other = u"Other"_s, Section = u"Multi"_s, Bo = u"Bo"_s, Cy = u"Cy"_s;
 // Another program's section, table 1, Ann's 57 s, a score without a name, names edited by hand without quotes.
 const QByteArray Others = "[Other]\nMulti\\9Score=9\n[Quorvil]\nMulti\\1Score=5\nMulti\\1Name=One\nMulti\\3Score=57\n"
                           "Multi\\3Name=Ann\nMulti\\8Score=30\nMulti\\10Score=120\nMulti\\10Name=Bo, Cy\n";
 
-// What is done to the store before the verdict: none, the others and more lines, the others and a better time
-// stored between the verdict and the records, the others and a stale lock, a link into /proc.
-enum class SetUp { NoStore, Store, Overtaken, StaleLock, LinkIntoProc };
+// What is done to the store before the verdict: none, sound text, damaged text, sound text and a better time stored
+// between the verdict and the records, sound text and a stale lock, a link into /proc.
+enum class SetUp { NoStore, Store, Damaged, Overtaken, StaleLock, LinkIntoProc };
 
 // A finished quiz recorded under each name in turn after one verdict.
 struct Quiz
 {
     int table;
     SetUp setUp;
-    QByteArray lines; // after the others
+    QByteArray text; // of the store
     std::optional<qint16> seconds; // none: a quiz beyond 16 bits
     QStringList names;
     V verdict;
@@ -45,6 +45,12 @@ bool writeBytes(const QString &path, const QByteArray &bytes, int ageSeconds = 0
            && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
+}
+
 } // namespace
 
 class tst_HighScores : public QObject
@@ -53,9 +59,21 @@ class tst_HighScores : public QObject
 
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(u"tabulon/highscores.ini"_s)};
+    const QString damagedCopy = store.filePath() + u".damaged"_s;
 
     QString score(int table) const { return store.ReadSetting(App, Section, HighScoreRules::scoreKey(table), u"-"_s); }
     QString name(int table) const { return store.ReadSetting(App, Section, HighScoreRules::nameKey(table), u"-"_s); }
+
+    // A section's entries but the quiz's table's, in an order that a failed QCOMPARE prints one by one.
+    QList<std::pair<QString, QString>> entries(const QString &app, int table = 0) const
+    {
+        auto section = store.readSection(app, Section);
+        section.remove(HighScoreRules::scoreKey(table));
+        section.remove(HighScoreRules::nameKey(table));
+        QList<std::pair<QString, QString>> list(section.keyValueBegin(), section.keyValueEnd());
+        std::ranges::sort(list);
+        return list;
+    }
 
 private Q_SLOTS:
     void init()
@@ -70,17 +88,28 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const Quiz &quiz) { QTest::newRow(tag) << quiz; };
         row("no store: even 0 s is a best", {2, S::NoStore, {}, 0, {Bo}, V::NewBest, R::Stored, "0", "Bo"});
         row("57 equals 57, names in order",
-            {3, S::Store, {}, 57, {Bo, Cy}, V::EqualBest, R::Stored, "57", "Ann, Bo, Cy"});
-        row("better time stored meanwhile", {3, S::Overtaken, {}, 50, {Bo}, V::NewBest, R::NotBest, "40", "Cy"});
+            {3, S::Store, Others, 57, {Bo, Cy}, V::EqualBest, R::Stored, "57", "Ann, Bo, Cy"});
+        row("better time stored meanwhile", {3, S::Overtaken, Others, 50, {Bo}, V::NewBest, R::NotBest, "40", "Cy"});
         row("best 2.5 is 2, no name key",
-            {5, S::Store, "Multi\\5Score=2.5", 2, {Bo}, V::EqualBest, R::Stored, "2.5", ", Bo"});
-        row("a quiz beyond 16 bits", {6, S::Store, {}, {}, {}, V::NotBest, R::NotBest, "-", "-"});
+            {5, S::Store, Others + "Multi\\5Score=2.5\n", 2, {Bo}, V::EqualBest, R::Stored, "2.5", ", Bo"});
+        row("a quiz beyond 16 bits", {6, S::Store, Others, {}, {}, V::NotBest, R::NotBest, "-", "-"});
         // A killed copy left a stale lock and an empty takeover of it: saving waits seconds, not half a minute.
-        row("stale lock, empty takeover", {3, S::StaleLock, {}, 56, {Bo}, V::NewBest, R::Stored, "56", "Bo"});
+        row("stale lock, empty takeover", {3, S::StaleLock, Others, 56, {Bo}, V::NewBest, R::Stored, "56", "Bo"});
         row("a link into /proc, where nobody may add a file",
             {7, S::LinkIntoProc, {}, 22, {Bo}, V::NewBest, R::Failed, "-", "-"});
-        row("damaged lines",
-            {7, S::Store, "\xff\0@Variant(\nx=\"Bo, C"_ba, 22, {Bo}, V::NewBest, R::Stored, "22", "Bo"});
+        // What a damaged store holds that cannot be written back is left out; an equal best then copies nothing.
+        const auto damaged = [&row](const QString &tag, const QByteArray &text) {
+            const Quiz quiz{6, S::Damaged, text, 20, {Bo, Cy}, V::NewBest, R::Stored, "20", "Bo, Cy"};
+            row(qPrintable(u"damaged: "_s + tag), quiz);
+        };
+        damaged(u"an empty key"_s, Others + "=x\n");
+        damaged(u"a name with a NUL byte and a comma"_s, Others + "Multi\\2Score=9\nMulti\\2Name=A\0nn, Bo\n"_ba);
+        damaged(u"lines that are no INI, a quote left open"_s, Others + "\xff\0@Variant(\nx=\"Bo, C"_ba);
+        damaged(u"a name that is no UTF-8"_s, Others + "Multi\\4Score=9\nMulti\\4Name=Zo\xeb\n");
+        damaged(u"keys QSettings would rename"_s, Others + "Multi\\\\4Score=8\nMulti\\4Name\\=Cy\n");
+        // A crash can leave a block of NUL bytes in a file written in place, by another program for instance.
+        for (qsizetype at = 0; at < Others.size(); at += 20)
+            damaged(u"NUL bytes from byte %1"_s.arg(at), QByteArray(Others).replace(at, 8, QByteArray(8, '\0')));
     }
 
     void verdictAndRecord()
@@ -95,8 +124,9 @@ private Q_SLOTS:
             QVERIFY2(QDir().mkpath(QFileInfo(path).path()), "make the store's folder");
             QVERIFY2(QFile::link(u"/proc/version"_s, path), "link the store to /proc/version");
         } else if (quiz.setUp != SetUp::NoStore) {
-            QVERIFY2(writeBytes(path, Others + quiz.lines + '\n'), "write the store");
+            QVERIFY2(writeBytes(path, quiz.text), "write the store");
         }
+        const auto ours = entries(App, quiz.table), others = entries(Other);
         HighScoreBook book(store);
         QCOMPARE(book.verdict(quiz.table, quiz.seconds), quiz.verdict);
         if (quiz.setUp == SetUp::Overtaken)
@@ -108,6 +138,34 @@ private Q_SLOTS:
         }
         QCOMPARE(score(quiz.table), QString::fromUtf8(quiz.score));
         QCOMPARE(name(quiz.table), QString::fromUtf8(quiz.name));
+        QCOMPARE(entries(App, quiz.table), ours);
+        QCOMPARE(entries(Other), others);
+        // Nor is a sound store copied, nor one that a failed save left as it was.
+        QCOMPARE(readBytes(damagedCopy), quiz.setUp == SetUp::Damaged ? quiz.text : "(missing)");
+        QCOMPARE(QFile::exists(damagedCopy + u"-2"_s), false);
+    }
+
+    // A store damaged again after its rewrite is kept under a name of its own.
+    void eachDamagedStoreIsKeptUnderANameOfItsOwn()
+    {
+        for (const char *damage : {"=first\n", "=second\n"}) {
+            QVERIFY(writeBytes(store.filePath(), Others + damage));
+            QCOMPARE(HighScoreBook(store).record(4, 30, Bo).result, R::Stored);
+        }
+        QCOMPARE(readBytes(damagedCopy), Others + "=first\n");
+        QCOMPARE(readBytes(damagedCopy + u"-2"_s), Others + "=second\n");
+    }
+
+    // The copy comes first: a damaged store that cannot be copied is left as it was, and the message says why.
+    void damagedStoreThatCannotBeCopiedIsLeftAsItWas()
+    {
+        // 248 bytes leave room for the lock file (5 more) and the new file's temporary (7), not for the copy (8).
+        SettingsStore longNamed(dir.filePath(u"tabulon/"_s + QString(248, u'h')));
+        QVERIFY(writeBytes(longNamed.filePath(), Others + "=x\n"));
+        QCOMPARE(HighScoreBook(longNamed).record(4, 30, Bo).result, R::Failed);
+        QVERIFY2(longNamed.errorString().startsWith(u"Cannot write %1.damaged: "_s.arg(longNamed.filePath())),
+                 qPrintable(longNamed.errorString()));
+        QCOMPARE(readBytes(longNamed.filePath()), Others + "=x\n");
     }
 
     // The listing byte for byte: tables 2 to 9 with two tabs, the whole table with one, no table 1; each text
@@ -129,7 +187,6 @@ private Q_SLOTS:
             QCOMPARE(HighScoreRules::storedBest(score), qint16(whole >= 0 && whole <= 32767 ? whole : 0));
             QCOMPARE(book.listing(), listing.arg(score.isEmpty() ? u"-"_s : u"Bo, Cy ( %1 sec )"_s.arg(score)));
         }
-        QCOMPARE(store.ReadSetting(u"Other"_s, Section, u"9Score"_s, {}), u"9"_s); // another program's, kept
     }
 
     // Copies that equal the best time at one moment each add their name. A writer killed at any moment leaves
