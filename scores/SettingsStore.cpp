@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 #include <QThread>
 
@@ -43,25 +44,55 @@ QString workingCopyTemplate()
     return QDir::tempPath() + u"/tabulon-settings-XXXXXX.ini"_s;
 }
 
-std::optional<QVariantMap> parseIni(const QByteArray &text)
+// A store's values, and whether writing them back would lose part of its
+// text: then the text is kept beside the store before it is replaced.
+struct Contents
+{
+    QVariantMap values;
+    bool damaged = false;
+    QByteArray text;
+};
+
+// A NUL byte or bytes that are not UTF-8 do not come back as they were
+// from a rewrite.
+bool isPlainText(const QByteArray &text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(text);
+    return !utf8.hasError() && !decoded.contains(QChar::Null);
+}
+
+// QSettings writes a key under its normalised name ("a//b/" as "a/b"), so an
+// empty key or one with a stray slash would come back as another key.
+bool keepsItsName(const QString &key)
+{
+    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(u"//"_s);
+}
+
+std::optional<Contents> parseIni(const QByteArray &text)
 {
     QTemporaryFile copy(workingCopyTemplate());
     if (!copy.open() || copy.write(text) != text.size() || !copy.flush() || copy.size() != text.size())
         return std::nullopt;
     const QSettings ini(copy.fileName(), QSettings::IniFormat);
-    // A format error still leaves every line that could be read.
-    if (ini.status() == QSettings::AccessError)
-        return std::nullopt;
-    QVariantMap values;
-    for (const QString &key : ini.allKeys())
-        values.insert(key, ini.value(key));
-    return values;
+    Contents contents{{}, !isPlainText(text), text};
+    for (const QString &key : ini.allKeys()) {
+        if (keepsItsName(key))
+            contents.values.insert(key, ini.value(key));
+        else
+            contents.damaged = true;
+    }
+    // A line QSettings cannot read is skipped and reported as a format
+    // error, some when the file is opened, others once the keys are read.
+    contents.damaged = contents.damaged || ini.status() != QSettings::NoError;
+    return contents;
 }
 
 QString textOf(const QVariant &value)
 {
-    // A value edited by hand with commas and no quotes reads as a list.
-    if (value.typeId() == QMetaType::QStringList)
+    // A value edited by hand with commas and no quotes reads as a list; one
+    // holding a NUL comes back from a rewrite as a list of variants.
+    if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
         return value.toStringList().join(u", "_s);
     return value.toString();
 }
@@ -98,7 +129,7 @@ std::optional<QByteArray> writeIni(const QVariantMap &values)
     // QSettings does not notice a short write (a full disk): make sure the
     // text holds every value before it replaces the store.
     const auto check = parseIni(text);
-    if (!check || !sameText(*check, values))
+    if (!check || !sameText(check->values, values))
         return std::nullopt;
     return text;
 }
@@ -116,12 +147,17 @@ SettingsStore::Section sectionOf(const QVariantMap &values, const QString &group
     return section;
 }
 
-// Every value in the file; an empty map when there is no file yet.
-std::optional<QVariantMap> loadValues(const QString &path, QString &error)
+QString workingCopyError()
+{
+    return SettingsStore::tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath()));
+}
+
+// Every value in the file; none when there is no file yet.
+std::optional<Contents> loadContents(const QString &path, QString &error)
 {
     QFile file(path);
     if (!file.exists())
-        return QVariantMap{};
+        return Contents{};
     if (!file.open(QIODevice::ReadOnly)) {
         error = SettingsStore::tr("Cannot read %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return std::nullopt;
@@ -131,10 +167,52 @@ std::optional<QVariantMap> loadValues(const QString &path, QString &error)
         error = SettingsStore::tr("%1 is too large to be a high-score file.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
-    auto values = parseIni(text);
-    if (!values)
-        error = SettingsStore::tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath()));
-    return values;
+    auto contents = parseIni(text);
+    if (!contents)
+        error = workingCopyError();
+    return contents;
+}
+
+// The first name beside the store that nothing has yet, so that no copy
+// ever replaces an earlier one.
+QString freeCopyName(const QString &path)
+{
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? path + u".damaged"_s : u"%1.damaged-%2"_s.arg(path).arg(n);
+        const QFileInfo taken(name);
+        if (!taken.exists() && !taken.isSymLink())
+            return name;
+    }
+}
+
+bool keepCopy(const QString &name, const QByteArray &text, QString &error)
+{
+    QFile copy(name);
+    // NewOnly: a file that appeared under this name since is left alone.
+    if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && copy.write(text) == text.size())
+        return true;
+    error = SettingsStore::tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(name), copy.errorString());
+    if (copy.isOpen())
+        copy.remove(); // part of the text is no copy
+    return false;
+}
+
+// The new file takes the old one's place in one step: a crash leaves either
+// the old values or the new ones.
+bool replaceStore(const QString &path, const QByteArray &text, const Contents &old, QString &error)
+{
+    // What the rewrite leaves out or changes stays readable in the copy.
+    const QString copyName = old.damaged ? freeCopyName(path) : QString();
+    if (old.damaged && !keepCopy(copyName, old.text, error))
+        return false;
+    QSaveFile file(path);
+    // Unbuffered, so that write() counts what reached the file.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size() && file.commit())
+        return true;
+    if (!copyName.isEmpty())
+        QFile::remove(copyName); // the store still holds that text
+    error = SettingsStore::tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
 }
 
 // To take over a stale lock, QLockFile first takes a second lock beside it,
@@ -200,8 +278,8 @@ QString SettingsStore::ReadSetting(const QString &app, const QString &section, c
 SettingsStore::Section SettingsStore::readSection(const QString &app, const QString &section) const
 {
     QString ignored;
-    const auto values = loadValues(m_filePath, ignored);
-    return values ? sectionOf(*values, groupOf(app, section)) : Section{};
+    const auto contents = loadContents(m_filePath, ignored);
+    return contents ? sectionOf(contents->values, groupOf(app, section)) : Section{};
 }
 
 bool SettingsStore::WriteSetting(const QString &app, const QString &section, const QString &key,
@@ -226,29 +304,25 @@ std::optional<SettingsStore::Section> SettingsStore::update(const QString &app, 
         return fail(lockError(lock, lockPath));
 
     QString error;
-    auto values = loadValues(m_filePath, error);
-    if (!values)
+    auto contents = loadContents(m_filePath, error);
+    if (!contents)
         return fail(error);
+    QVariantMap &values = contents->values;
     const QString group = groupOf(app, section);
-    Section current = sectionOf(*values, group);
+    Section current = sectionOf(values, group);
     const Changes changes = change(current);
     if (changes.isEmpty())
         return current;
     for (const auto &[key, value] : changes) {
-        values->insert(group + u'/' + key, value);
+        values.insert(group + u'/' + key, value);
         current.insert(key, value);
     }
 
-    const auto text = writeIni(*values);
+    const auto text = writeIni(values);
     if (!text)
-        return fail(tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath())));
-    // The new file takes the old one's place in one step: a crash leaves
-    // either the old values or the new ones.
-    QSaveFile file(m_filePath);
-    // Unbuffered, so that write() counts what reached the file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(*text) != text->size()
-        || !file.commit())
-        return fail(tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
+        return fail(workingCopyError());
+    if (!replaceStore(m_filePath, *text, *contents, error))
+        return fail(error);
     return current;
 }
 

@@ -40,8 +40,11 @@ public:
                                     const QString &value);
     // Reads the section, asks change what to write and writes it, all under
     // the lock, so that no other copy writes in between. Values of other
-    // sections are kept. The section as it now stands, or nothing when the
-    // changes could not be stored.
+    // sections are kept. A damaged file (lines QSettings cannot read, keys
+    // it would rename, bytes that are no text) is first copied beside the
+    // store, to highscores.ini.damaged or, when that is taken, .damaged-2 and
+    // so on; the rewrite keeps every value that can be read. The section as
+    // it now stands, or nothing when the changes could not be stored.
     [[nodiscard]] std::optional<Section> update(const QString &app, const QString &section,
                                                 const Change &change);
 
