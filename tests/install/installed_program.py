@@ -2,12 +2,12 @@
 """Installs Tabulon into a temporary prefix and moves the tree, then starts
 bin/tabulon from elsewhere on DISPLAY's X server (see private_x.py), answers by
 keyboard until both faces, each the very picture of the tree, have shown, and
-ends it with Alt+E. usage: installed_program.py BUILD_DIR SOURCE_DIR
+ends it with Alt+E. usage: installed_program.py BUILD_DIR SOURCE_DIR APP_ID
 """
 import filecmp, os, pathlib, struct, subprocess, sys, tempfile, time
 from PIL import Image
 
-APP_ID = "example.tabulon.Tabulon"
+APP_ID = sys.argv[3]
 X0, Y0 = 188, 188  # the picture box, in the window's layout
 
 

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """Builds the Debian package with CPack and checks its control fields and the files and links
-it installs. usage: package_contents.py CPACK_CONFIG OUTPUT_DIR VERSION LANGUAGES (a;b;...)"""
+it installs. usage: package_contents.py CPACK_CONFIG OUTPUT_DIR VERSION LANGUAGES (a;b;...) APP_ID"""
 import glob, os, re, shutil, subprocess, sys
 
-APP_ID = "example.tabulon.Tabulon"
+APP_ID = sys.argv[5]
 MEDIA = ("0.wav", "smile.gif", "sad.gif", "smile@2x.png", "sad@2x.png")
 EXPECTED_FILES = {
     "usr/libexec/tabulon/tabulon",
