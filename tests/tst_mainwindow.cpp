@@ -5,6 +5,7 @@
 #include "frmAbout.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -36,6 +37,9 @@ std::unique_ptr<Translations> speak(const QString &language)
 class tst_MainWindow : public QObject, GameWindow
 {
     Q_OBJECT
+
+    QList<QUrl> browsed;
+    Q_INVOKABLE void browse(const QUrl &url) { browsed << url; } // stands in for the desktop's web browser
 
     QString startCaption() const { return control<QPushButton>("cmdStartStop")->text(); }
     int answersGiven() const { return window->quizState().intQuestionNo + window->quizState().intWrongAnswers; }
@@ -177,6 +181,34 @@ private Q_SLOTS:
         QCOMPARE(last.title, title);
         QCOMPARE(last.tabbedColumns, icon == QMessageBox::NoIcon);
         QVERIFY2(last.text.contains(line), qPrintable(last.text));
+    }
+
+    // The About button over a running quiz: the quiz clock goes on while About is open.
+    void aboutOverAQuizLeavesTheClockRunning()
+    {
+        start(3);
+        dialogs->whileAbout = [this] {
+            clock->advance(7);
+            QTRY_COMPARE(text("lblTimeTaken"), shown("%1 sec").arg(7));
+        };
+        QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
+        QCOMPARE(dialogs->aboutShown, 1);
+    }
+
+    // About names the product; its logo and its address open the product's page, Close closes it.
+    void aboutNamesTheProductAndOpensItsPage()
+    {
+        QDesktopServices::setUrlHandler(u"https"_s, this, "browse");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"https"_s); });
+        frmAbout about(window.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.findChild<QLabel *>(u"lblApp"_s)->text(), Product::nameAndVersion());
+        for (const char *clickable : {"Picture1", "Label1"})
+            QTest::mouseClick(about.findChild<QWidget *>(QLatin1String(clickable)), Qt::LeftButton);
+        QCOMPARE(browsed, QList<QUrl>(2, QUrl(u"https://tabulon.example/"_s)));
+        QTest::mouseClick(about.findChild<QWidget *>(u"cmdClose"_s), Qt::LeftButton);
+        QVERIFY(!about.isVisible());
     }
 
     // Windows and pictures keep their size on screen, drawn with as many more pixels as the screen has.
