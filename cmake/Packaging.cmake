@@ -23,8 +23,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # The About window hands the web address to xdg-open; the closing tune needs a
 # sound server (without one the game stays silent); Qt's own texts (OK,
-# Cancel) in the player's language come with Qt's translations.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pulseaudio | pipewire-pulse, qt6-translations-l10n")
+# Cancel) in the player's language come with Qt's translations; the faces of
+# the scripts the game speaks that Liberation Sans lacks (Arabic, Chinese,
+# Japanese, Korean, Thai, Devanagari), and Qt's Thai word breaking.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pulseaudio | pipewire-pulse, qt6-translations-l10n, \
+fonts-dejavu-core, fonts-wqy-microhei, fonts-arphic-uming, fonts-vlgothic, fonts-nanum, fonts-tlwg-loma-ttf, \
+fonts-sarai, libthai0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Read-only relocations once loaded, as Debian builds its own programs.

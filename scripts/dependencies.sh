@@ -7,7 +7,8 @@ TABULON_PACKAGES=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsndfile1-dev
     librsvg2-bin
-    fonts-liberation2
+    fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei fonts-arphic-uming fonts-vlgothic fonts-nanum
+    fonts-tlwg-loma-ttf fonts-sarai libthai0
     faketime
     pulseaudio pulseaudio-utils
     xvfb xauth xkb-data x11-xkb-utils libxkbcommon-dev qt6-base-private-dev
