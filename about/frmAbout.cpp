@@ -2,6 +2,7 @@
 #include "ui_frmAbout.h"
 
 #include "Fonts.h"
+#include "Mirroring.h"
 #include "Product.h"
 
 #include <QDesktopServices>
@@ -55,12 +56,15 @@ frmAbout::frmAbout(QWidget *mainWindow)
 {
     m_logo.addFile(QStringLiteral(":/about/logo@2x.png"));
     ui->setupUi(this);
+    Mirroring::mirrorPlacedControls(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     applyFontsAndColours();
     connectControls();
+    //: Spoken name of the logo picture in About, never shown
     ui->Picture1->setAccessibleName(tr("Maker's logo"));
+    //: Spoken description of the logo picture in About, never shown
     ui->Picture1->setAccessibleDescription(tr("A click opens the product's web page"));
 }
 
@@ -74,7 +78,9 @@ void frmAbout::applyFontsAndColours()
     ui->Label1->setFont(link);
     ui->cmdClose->setFont(Fonts::interfaceFont(SmallFontPoints));
     QFont freeware = Fonts::numberFont(SmallFontPoints, true);
-    freeware.setItalic(true);
+    // Arabic, Persian and Hebrew are not set in italics (nor does DejaVu's
+    // oblique face have Arabic letters).
+    freeware.setItalic(layoutDirection() == Qt::LeftToRight);
     ui->Label2->setFont(freeware);
 
     setTextColour(ui->lblApp, AppNameColour);
@@ -122,6 +128,7 @@ void frmAbout::Form_Load()
 {
     if (const QWidget *mainWindow = parentWidget())
         setWindowIcon(mainWindow->windowIcon());
+    //: Title of the About window: %1 is the name and version, "Tabulon 1.1"
     setWindowTitle(tr("About %1").arg(Product::nameAndVersion()));
     ui->lblApp->setText(Product::nameAndVersion());
     ui->Picture1->setCursor(ui->Label1->cursor());
@@ -135,14 +142,15 @@ void frmAbout::paintEvent(QPaintEvent *event)
     QDialog::paintEvent(event);
     QPainter painter(this);
     const QColor ink = palette().color(QPalette::WindowText);
-    const QRect frame(pixels(Shape1Twips.topLeft()),
-                      QSize(pixels(Shape1Twips.width()), pixels(Shape1Twips.height())));
+    const QRect frame = Mirroring::placed(this, QRect(pixels(Shape1Twips.topLeft()),
+                                                      QSize(pixels(Shape1Twips.width()), pixels(Shape1Twips.height()))));
     painter.setPen(QPen(ink, StrokePixels, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(frame));
 
     painter.setPen(QPen(ink, 0));
-    const QPoint from = pixels(Line1FromTwips);
-    const QPoint to = pixels(Line1ToTwips);
+    const auto point = [this](QPoint twips) { return Mirroring::placed(this, QRect(pixels(twips), QSize(1, 1))).topLeft(); };
+    const QPoint from = point(Line1FromTwips);
+    const QPoint to = point(Line1ToTwips);
     for (int row = 0; row < StrokePixels; ++row)
         painter.drawLine(from + QPoint(0, row), to + QPoint(0, row));
 }

@@ -81,14 +81,21 @@ void setDescription(QWidget *widget, const QString &description)
 QString secondsText(qint64 seconds)
 {
     const int n = int(seconds);
-    return n == 1 ? QuizAnnouncer::tr("%n second", nullptr, n) : QuizAnnouncer::tr("%n seconds", nullptr, n);
+    if (n == 1)
+        //: Spoken time, never shown: the source for exactly 1; give the language's plural forms
+        return QuizAnnouncer::tr("%n second", nullptr, n);
+    //: Spoken time, never shown: "12 seconds"; give the language's plural forms
+    return QuizAnnouncer::tr("%n seconds", nullptr, n);
 }
 
 QStringList counterTexts(const QuizSession::Counters &counters)
 {
+    //: Spoken by the screen reader on key 0, never shown: %1 right answers so far, %2 questions in the quiz
     return {QuizAnnouncer::tr("Right answers: %1 of %2")
                 .arg(NumberText::decimal(counters.rightAnswers), NumberText::decimal(counters.totalQuestions)),
+            //: Spoken on key 0, never shown: %1 wrong answers so far
             QuizAnnouncer::tr("Wrong answers: %1").arg(NumberText::decimal(counters.wrongAnswers)),
+            //: Spoken on key 0, never shown: %1 is the time, e.g. "12 seconds"
             QuizAnnouncer::tr("Time taken: %1").arg(secondsText(counters.seconds))};
 }
 
@@ -109,17 +116,26 @@ void QuizAnnouncer::nameControls()
     // second factor and the counters' captions add nothing to it.
     for (QWidget *w : {m_ui.lblSign, m_ui.lblSecondNumber, m_ui.Label1, m_ui.Label2, m_ui.Label3})
         markDecoration(w);
+    //: Spoken with the question's factors by the screen reader, never shown: what the big numbers are
     m_ui.lblFirstNumber->setAccessibleDescription(tr("Question"));
 
     m_ui.Label4->setBuddy(m_ui.cmbNumber);
+    //: Spoken name of the table list, never shown
     m_ui.cmbNumber->setAccessibleName(tr("Multiplication table"));
+    //: Spoken name of the how-to text on the start panel, never shown
     m_ui.Text1->setAccessibleName(tr("How to play"));
     m_ui.Text1->setAccessibleDescription(
+        //: Spoken description of the how-to text, never shown. Keys 1 to 3 are the digits on the keyboard, the same in every language
         tr("During a quiz, keys 1, 2 and 3 answer, and key 0 tells the question, the right and wrong answers and the time"));
+    //: Spoken description of the High Score button, never shown
     m_ui.cmdHighScores->setAccessibleDescription(tr("Shows the best time of each table"));
+    //: Spoken description of the About button, never shown; %1 is the game's name
     m_ui.cmdAbout->setAccessibleDescription(tr("Shows who made %1").arg(Product::name()));
+    //: Spoken description of the Exit button, never shown: it closes the program
     m_ui.cmdExit->setAccessibleDescription(tr("Ends the game"));
+    //: Spoken description of the small face picture, never shown
     m_ui.Picture1->setAccessibleDescription(tr("How the last answer was"));
+    //: Spoken description of the Start button, never shown
     m_ui.cmdStartStop->setAccessibleDescription(tr("Starts a quiz with the chosen table, or stops the one running"));
 }
 
@@ -173,9 +189,11 @@ void QuizAnnouncer::connectFocus()
 void QuizAnnouncer::describe(QWidget *control)
 {
     if (control == m_ui.cmbNumber)
+        //: Spoken after the entry of the table list when it gets the focus, never shown
         setDescription(control, m_ui.cmbNumber->currentText() + u". "_s + tr("Choose a table, then press Start"));
     const QList<QWidget *> answers{m_ui.cmdAnswer_1, m_ui.cmdAnswer_2, m_ui.cmdAnswer_3};
     if (const qsizetype i = answers.indexOf(control); i >= 0) {
+        //: Spoken after the question on an answer button, never shown: %1 is the digit key 1, 2 or 3 that gives this answer
         const QString key = tr("Key %1").arg(NumberText::decimal(i + 1));
         setDescription(control, m_question.isEmpty() ? key : m_question + u". "_s + key);
     }
@@ -186,10 +204,12 @@ void QuizAnnouncer::describe(QWidget *control)
 // the new question when the player asks where the focus is.
 void QuizAnnouncer::questionShown(const QuestionCaptions &question, const QuizSession::Counters &counters)
 {
+    //: Spoken question, never shown: %1 times %2, e.g. "7 times 3"
     m_question = tr("%1 times %2").arg(question.firstNumber, question.secondNumber);
     setName(m_ui.lblFirstNumber, m_question);
     describe(QApplication::focusWidget());
     if (counters.rightAnswers > 0)
+        //: Spoken after a right answer, before the next question; never shown
         announce(tr("Right") + u". "_s + m_question);
 }
 
@@ -212,7 +232,11 @@ void QuizAnnouncer::countersAsked(const QuizSession::Counters &counters)
 // one with the end of the quiz.
 void QuizAnnouncer::answered(AnswerOutcome outcome)
 {
-    const QString status = outcome == AnswerOutcome::Wrong ? tr("Wrong, try again") : tr("Right");
+    const QString status = outcome == AnswerOutcome::Wrong
+                               //: Spoken after a wrong answer, never shown; the question stays
+                               ? tr("Wrong, try again")
+                               //: Spoken after a right answer, before the next question; never shown
+                               : tr("Right");
     setName(m_ui.Picture1, status);
     if (outcome == AnswerOutcome::Wrong)
         announce(status);
@@ -220,5 +244,6 @@ void QuizAnnouncer::answered(AnswerOutcome outcome)
 
 void QuizAnnouncer::finished(qint64 seconds)
 {
+    //: Spoken at the end of a quiz, never shown: %1 is the time, e.g. "39 seconds"
     announce(tr("Quiz finished in %1").arg(secondsText(seconds)));
 }

@@ -3,6 +3,7 @@
 
 #include "AnswerKey.h"
 #include "Fonts.h"
+#include "Mirroring.h"
 #include "NumberText.h"
 #include "Product.h"
 #include "ProgramIcon.h"
@@ -31,6 +32,7 @@ frmMultiiplication::frmMultiiplication(WindowServices services, QWidget *parent)
     , m_book(*m_services.settings)
 {
     ui->setupUi(this);
+    Mirroring::mirrorPlacedControls(this);
     setWindowTitle(Product::nameAndVersion());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -128,9 +130,11 @@ void frmMultiiplication::Form_Load()
 {
     showStartPanel();
     ui->cmbNumber->clear();
+    //: First entry of the table list: nothing chosen yet; list 121 px wide
     ui->cmbNumber->addItem(tr("(select table)"));
     for (int table = TableChoice::FirstTable; table <= TableChoice::LastTable; ++table)
         ui->cmbNumber->addItem(NumberText::decimal(table));
+    //: Last entry of the table list: all the tables together; list 121 px wide
     ui->cmbNumber->addItem(tr("1 to 9"));
     ui->cmbNumber->setCurrentIndex(TableChoice::None);
 }
@@ -148,6 +152,7 @@ void frmMultiiplication::startQuiz()
     if (!m_session.start(ui->cmbNumber->currentIndex())) {
         m_services.dialogs->showMessage(
             this, {QMessageBox::Information, Product::name(),
+                   //: Message box when Start is pressed with no table chosen; wraps
                    tr("Select a table from the above list and click start")});
         return;
     }
@@ -155,11 +160,13 @@ void frmMultiiplication::startQuiz()
     BuildQuestionList();
     ShowNextQuestion();
     showQuestionPanel();
+    //: Start button's caption while a quiz runs; & marks the Alt access key, which must differ from the other buttons' and not be a digit; button 78 px wide
     ui->cmdStartStop->setText(tr("&Stop"));
 }
 
 void frmMultiiplication::stopQuiz()
 {
+    //: Same button as in the design, back to Start when the quiz stops; button 78 px wide
     ui->cmdStartStop->setText(tr("&Start"));
     showStartPanel();
     Timer1.stop();
@@ -265,7 +272,9 @@ void frmMultiiplication::Timer1_Timer()
 {
     const QuizSession::Counters counters = m_session.counters();
     ui->lblWrongAnswers->setText(NumberText::decimal(counters.wrongAnswers));
+    //: Quiz time on the question panel, bold, at most 55 px: %1 seconds, up to 32767
     ui->lblTimeTaken->setText(tr("%1 sec").arg(NumberText::decimal(counters.seconds)));
+    //: Right answers so far on the question panel, bold, at most 75 px: %1 of %2 questions (20 or 50)
     ui->lblNoOfQuestion->setText(tr("%1 of %2").arg(NumberText::decimal(counters.rightAnswers),
                                                     NumberText::decimal(counters.totalQuestions)));
     m_announcer->countersShown(counters);

@@ -8,12 +8,16 @@ const char *descriptionOf(RuntimeErrorCode code)
 {
     switch (code) {
     case RuntimeErrorCode::Overflow:
+        //: Name of an error after "Run-time error '6':": a number too large
         return QT_TRANSLATE_NOOP("RuntimeError", "Overflow");
     case RuntimeErrorCode::OutOfMemory:
+        //: Name of an error after "Run-time error '7':"
         return QT_TRANSLATE_NOOP("RuntimeError", "Out of memory");
     case RuntimeErrorCode::InternalError:
+        //: Name of an error after "Run-time error '51':"
         return QT_TRANSLATE_NOOP("RuntimeError", "Internal error");
     }
+    //: Name of an error of any other number
     return QT_TRANSLATE_NOOP("RuntimeError", "Application-defined or object-defined error");
 }
 
@@ -32,6 +36,7 @@ QString RuntimeError::description() const
 
 QString RuntimeError::report() const
 {
+    //: Message box before the program ends: %1 the error's number, %2 its name
     return QCoreApplication::translate("RuntimeError", "Run-time error '%1':\n\n%2")
         .arg(number())
         .arg(description());

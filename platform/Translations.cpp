@@ -19,8 +19,10 @@ Translations::Translations(const QLocale &locale, const QString &folder)
     if (!m_game.load(locale, u"tabulon"_s, u"_"_s, folder))
         return;
     QCoreApplication::installTranslator(&m_game);
-    if (m_qt.load(QLocale(m_game.language()), u"qtbase"_s, u"_"_s,
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QLocale::setDefault(QLocale(language()));
+    // Where Qt has no translation of its own buttons, the game brings them.
+    if (m_qt.load(QLocale(language()), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || m_qt.load(QLocale(language()), u"qt_extra"_s, u"_"_s, folder))
         QCoreApplication::installTranslator(&m_qt);
 }
 
@@ -28,4 +30,11 @@ Translations::~Translations()
 {
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_game);
+    if (!language().isEmpty())
+        QLocale::setDefault(m_previousDefault);
+}
+
+Qt::LayoutDirection Translations::direction() const
+{
+    return language().isEmpty() ? Qt::LeftToRight : QLocale(language()).textDirection();
 }

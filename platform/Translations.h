@@ -6,7 +6,8 @@
 
 // The game's texts, and Qt's own (OK, Cancel), in the first of the
 // desktop's languages that the game has been translated into; English when
-// there is none. Installed while the object lives.
+// there is none. While the object lives the translations are installed and
+// the game's language is the default locale, which picks the fonts.
 class Translations
 {
 public:
@@ -20,8 +21,11 @@ public:
 
     // The language in use ("de", "pt_BR"), empty for English.
     QString language() const { return m_game.language(); }
+    // The direction the language is written in.
+    Qt::LayoutDirection direction() const;
 
 private:
     QTranslator m_game;
     QTranslator m_qt;
+    QLocale m_previousDefault;
 };

@@ -19,13 +19,21 @@ HighScoreCheck::HighScoreCheck(HighScoreBook &book, int table, std::optional<qin
 {
 }
 
+QString HighScoreCheck::nameLabel()
+{
+    //: Label above the name field of the box that asks the player's name; wraps
+    return tr("Enter Your Name");
+}
+
 std::optional<HighScoreCheck::NamePrompt> HighScoreCheck::namePrompt() const
 {
     switch (m_verdict) {
     case Verdict::NewBest:
-        return NamePrompt{tr("You have created a new High score"), tr("Enter Your Name")};
+        //: Title of the box that asks the name after a new best time; window title, one line
+        return NamePrompt{tr("You have created a new High score"), nameLabel()};
     case Verdict::EqualBest:
-        return NamePrompt{tr("You have equaled with the High score"), tr("Enter Your Name")};
+        //: Title of the box that asks the name after a time equal to the best one; window title, one line
+        return NamePrompt{tr("You have equaled with the High score"), nameLabel()};
     case Verdict::NotBest:
         break;
     }
@@ -41,6 +49,7 @@ HighScoreReport HighScoreCheck::record(const QString &name)
     const HighScoreBook::Recorded recorded = m_book.record(m_table, *m_seconds, name);
     if (recorded.result == HighScoreBook::Recorded::Result::Failed)
         return {HighScoreReport::Kind::Failure, Product::name(),
+                //: Message box; a line with the reason follows
                 tr("The high score could not be saved.") + u"\n\n"_s + m_book.errorString()};
     return HighScoreReport::listing(recorded.listing);
 }

@@ -42,6 +42,8 @@ public:
     HighScoreReport record(const QString &name);
 
 private:
+    static QString nameLabel();
+
     HighScoreBook &m_book;
     int m_table;
     std::optional<qint16> m_seconds;

@@ -149,6 +149,7 @@ SettingsStore::Section sectionOf(const QVariantMap &values, const QString &group
 
 QString workingCopyError()
 {
+    //: Reason a best time could not be saved: %1 is the temporary folder
     return SettingsStore::tr("Cannot make a working copy in %1.").arg(QDir::toNativeSeparators(QDir::tempPath()));
 }
 
@@ -159,11 +160,13 @@ std::optional<Contents> loadContents(const QString &path, QString &error)
     if (!file.exists())
         return Contents{};
     if (!file.open(QIODevice::ReadOnly)) {
+        //: Reason a best time could not be saved: %1 the file, %2 the system's reason
         error = SettingsStore::tr("Cannot read %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return std::nullopt;
     }
     const QByteArray text = file.read(MaxFileBytes + 1);
     if (text.size() > MaxFileBytes) {
+        //: Reason a best time could not be saved: %1 is the file
         error = SettingsStore::tr("%1 is too large to be a high-score file.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
@@ -191,6 +194,7 @@ bool keepCopy(const QString &name, const QByteArray &text, QString &error)
     // NewOnly: a file that appeared under this name since is left alone.
     if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && copy.write(text) == text.size())
         return true;
+    //: Reason a best time could not be saved: %1 the file, %2 the system's reason
     error = SettingsStore::tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(name), copy.errorString());
     if (copy.isOpen())
         copy.remove(); // part of the text is no copy
@@ -211,6 +215,7 @@ bool replaceStore(const QString &path, const QByteArray &text, const Contents &o
         return true;
     if (!copyName.isEmpty())
         QFile::remove(copyName); // the store still holds that text
+    //: Reason a best time could not be saved: %1 the file, %2 the system's reason
     error = SettingsStore::tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
@@ -247,7 +252,9 @@ QString lockError(const QLockFile &lock, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (lock.error() == QLockFile::LockFailedError)
+        //: Reason a best time could not be saved: %1 is the file
         return SettingsStore::tr("Another copy of the game kept %1 locked.").arg(shown);
+    //: Reason a best time could not be saved: %1 is the lock file
     return SettingsStore::tr("Cannot create the lock file %1.").arg(shown);
 }
 
@@ -295,6 +302,7 @@ std::optional<SettingsStore::Section> SettingsStore::update(const QString &app, 
     m_error.clear();
     const QString folder = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(folder))
+        //: Reason a best time could not be saved: %1 is the folder
         return fail(tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
 
     const QString lockPath = m_filePath + u".lock"_s;

@@ -4,6 +4,6 @@
 # translations_current.sh LUPDATE TS_FOLDER SOURCE...
 lupdate=$1 folder=$2
 shift 2
-work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT && cp "$folder"/*.ts "$work" || exit 2
-"$lupdate" -silent -locations none "$@" -ts "$work"/*.ts || exit 2
+work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT && cp "$folder"/tabulon_*.ts "$work" || exit 2
+"$lupdate" -silent -locations relative "$@" -ts "$work"/*.ts || exit 2
 ! grep -H -B3 'type="\(unfinished\|vanished\|obsolete\)"' "$work"/*.ts

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Fonts.h"
 #include "Product.h"
 #include "RuntimeError.h"
 
@@ -16,6 +17,15 @@ Application::Application(int &argc, char **argv)
     setApplicationName(QStringLiteral("tabulon"));
     setApplicationVersion(Product::version());
     setDesktopFileName(Product::desktopFileName());
+    applyLanguage(m_translations);
+}
+
+// The game's own language gives the direction: Qt takes it from its own
+// translations only where they are installed.
+void Application::applyLanguage(const Translations &translations)
+{
+    setLayoutDirection(translations.direction());
+    setFont(Fonts::applicationFont());
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -27,6 +27,10 @@ public:
 
     static void showRuntimeError(const RuntimeError &error);
 
+    // The direction and the dialogs' font of the translations' language; to
+    // be set before any window is made.
+    static void applyLanguage(const Translations &translations);
+
 private:
     void endWith(const RuntimeError &error);
 

@@ -1,6 +1,12 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
+#include <QLocale>
 #include <QtMath>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace Fonts {
 
@@ -9,9 +15,46 @@ namespace {
 constexpr qreal LayoutDpi = 96.0;
 constexpr qreal PointsPerInch = 72.0;
 
-QFont sizedFont(const QString &family, qreal points, bool bold)
+// The face of the design, which also draws Latin, Greek, Cyrillic and Hebrew.
+const auto DesignFamily = u"Liberation Sans"_s;
+
+// The family that draws the language's own script in its regional forms, so
+// that fontconfig never picks, say, a Chinese face for Japanese; none where
+// the Latin face draws it.
+std::optional<QString> scriptFamily(const QLocale &locale)
 {
-    QFont font(family);
+    switch (locale.language()) {
+    case QLocale::Arabic:
+    case QLocale::Persian:
+        return u"DejaVu Sans"_s;
+    case QLocale::Chinese:
+        return locale.script() == QLocale::TraditionalHanScript ? u"AR PL UMing TW"_s : u"WenQuanYi Micro Hei"_s;
+    case QLocale::Japanese:
+        return u"VL Gothic"_s;
+    case QLocale::Korean:
+        return u"NanumGothic"_s;
+    case QLocale::Thai:
+        return u"Loma"_s;
+    case QLocale::Hindi:
+        return u"Sarai"_s; // its marks stay within its line, unlike Lohit's
+    default:
+        return std::nullopt;
+    }
+}
+
+// The Latin face draws the digits and Latin letters alike in every language,
+// the script's face what the Latin face lacks. (A zero-width non-joiner that
+// the Latin face draws parts a Persian word where it parts anyway.)
+QStringList familiesFor(const QString &latinFamily, const QLocale &locale)
+{
+    const std::optional<QString> script = scriptFamily(locale);
+    return script ? QStringList{latinFamily, *script} : QStringList{latinFamily};
+}
+
+QFont sizedFont(qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies(familiesFor(DesignFamily, QLocale()));
     font.setPixelSize(qRound(points * LayoutDpi / PointsPerInch));
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);
@@ -22,12 +65,19 @@ QFont sizedFont(const QString &family, qreal points, bool bold)
 
 QFont interfaceFont(qreal points, bool bold)
 {
-    return sizedFont(QStringLiteral("Liberation Sans"), points, bold);
+    return sizedFont(points, bold);
 }
 
 QFont numberFont(qreal points, bool bold)
 {
-    return sizedFont(QStringLiteral("Liberation Sans"), points, bold);
+    return sizedFont(points, bold);
+}
+
+QFont applicationFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies(familiesFor(font.family(), QLocale()));
+    return font;
 }
 
 } // namespace Fonts

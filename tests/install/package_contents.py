@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Builds the Debian package with CPack and checks its control fields and the files and links
-it installs. usage: package_contents.py CPACK_CONFIG OUTPUT_DIR VERSION LANGUAGES (a;b;...) APP_ID"""
+it installs. usage: package_contents.py CPACK_CONFIG OUTPUT_DIR VERSION LANGUAGES (a;b;...) APP_ID QT_EXTRA_LANGUAGES"""
 import glob, os, re, shutil, subprocess, sys
 
 APP_ID = sys.argv[5]
@@ -16,6 +16,7 @@ EXPECTED_FILES = {
     "usr/share/doc/tabulon/changelog.gz",
 } | {"usr/share/tabulon/" + name for name in MEDIA} | {
     "usr/share/tabulon/translations/tabulon_%s.qm" % lang for lang in sys.argv[4].split(";")
+} | {"usr/share/tabulon/translations/qt_extra_%s.qm" % lang for lang in sys.argv[6].split(";")
 } | {"usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID) for size in (16, 24, 32, 48, 64, 128, 256)}
 # The program finds its media and translations beside it, through links into share/.
 EXPECTED_LINKS = {"usr/libexec/tabulon/" + name: "../../share/tabulon/" + name for name in MEDIA + ("translations",)}

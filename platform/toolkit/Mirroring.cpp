@@ -1,0 +1,41 @@
+#include "Mirroring.h"
+
+#include <QLayout>
+#include <QStyle>
+#include <QWidget>
+
+namespace Mirroring {
+
+namespace {
+
+// Children that Qt's widgets make and place themselves (a scroll area's
+// viewport, say) are nameless or named "qt_...".
+bool placedByDesign(const QWidget *child)
+{
+    const QWidget *parent = child->parentWidget();
+    const QString name = child->objectName();
+    return parent && !child->isWindow() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"))
+           && !(parent->layout() && parent->layout()->indexOf(child) >= 0);
+}
+
+} // namespace
+
+void mirrorPlacedControls(QWidget *window)
+{
+    if (window->layoutDirection() != Qt::RightToLeft)
+        return;
+    // A stacked widget's pages take its size only once its layout runs.
+    for (QLayout *layout : window->findChildren<QLayout *>())
+        layout->activate();
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        if (placedByDesign(child))
+            child->setGeometry(placed(child->parentWidget(), child->geometry()));
+    }
+}
+
+QRect placed(const QWidget *widget, const QRect &rect)
+{
+    return QStyle::visualRect(widget->layoutDirection(), widget->rect(), rect);
+}
+
+} // namespace Mirroring
