@@ -1,4 +1,6 @@
 #include "HighScoreBook.h"
+#include "HighScoreCheck.h"
+#include "Product.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -13,6 +15,7 @@
 using namespace Qt::StringLiterals;
 using V = HighScoreRules::Verdict;
 using R = HighScoreBook::Recorded::Result;
+using K = HighScoreReport::Kind;
 
 namespace {
 
@@ -20,12 +23,15 @@ const QString App = u"Quorvil"_s, Other = u"Other"_s, Section = u"Multi"_s, Bo =
 // Another program's section, table 1, Ann's 57 s, a score without a name, names edited by hand without quotes.
 const QByteArray Others = "[Other]\nMulti\\9Score=9\n[Quorvil]\nMulti\\1Score=5\nMulti\\1Name=One\nMulti\\3Score=57\n"
                           "Multi\\3Name=Ann\nMulti\\8Score=30\nMulti\\10Score=120\nMulti\\10Name=Bo, Cy\n";
+// The name prompt's title after each verdict: none when the time is no best.
+const QMap<V, QString> Prompts{{V::NewBest, u"You have created a new High score"_s},
+                               {V::EqualBest, u"You have equaled with the High score"_s}};
 
-// What is done to the store before the verdict: none, sound text, damaged text, sound text and a better time stored
-// between the verdict and the records, sound text and a stale lock, a link into /proc.
-enum class SetUp { NoStore, Store, Damaged, Overtaken, StaleLock, LinkIntoProc };
+// What is done to the store before the verdict: none, sound text, damaged text (again: beside the copy of an earlier
+// damage), sound text and a better time stored between the verdict and the records, a stale lock, a link into /proc.
+enum class SetUp { NoStore, Store, Damaged, DamagedAgain, Overtaken, StaleLock, LinkIntoProc };
 
-// A finished quiz recorded under each name in turn after one verdict.
+// A finished quiz: after one verdict each name given in turn (empty: the prompt cancelled) is recorded and reported.
 struct Quiz
 {
     int table;
@@ -34,7 +40,7 @@ struct Quiz
     std::optional<qint16> seconds; // none: a quiz beyond 16 bits
     QStringList names;
     V verdict;
-    R result;
+    K kind; // of each report
     const char *score, *name; // then stored
 };
 
@@ -76,84 +82,83 @@ class tst_HighScores : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(QDir(dir.filePath(u"tabulon"_s)).removeRecursively()); // no store, nor a link left by the row before
-    }
+    // No store, nor a link left by the row before.
+    void init() { QVERIFY(QDir(dir.filePath(u"tabulon"_s)).removeRecursively()); }
 
-    void verdictAndRecord_data()
+    void verdictRecordsAndReports_data()
     {
         using S = SetUp;
         QTest::addColumn<Quiz>("quiz");
-        const auto row = [](const char *tag, const Quiz &quiz) { QTest::newRow(tag) << quiz; };
-        row("no store: even 0 s is a best", {2, S::NoStore, {}, 0, {Bo}, V::NewBest, R::Stored, "0", "Bo"});
+        const auto row = [](const QByteArray &tag, const Quiz &quiz) { QTest::newRow(tag.constData()) << quiz; };
+        row("no store: even 0 s is a best", {2, S::NoStore, {}, 0, {Bo}, V::NewBest, K::Listing, "0", "Bo"});
         row("57 equals 57, names in order",
-            {3, S::Store, Others, 57, {Bo, Cy}, V::EqualBest, R::Stored, "57", "Ann, Bo, Cy"});
-        row("better time stored meanwhile", {3, S::Overtaken, Others, 50, {Bo}, V::NewBest, R::NotBest, "40", "Cy"});
+            {3, S::Store, Others, 57, {Bo, Cy}, V::EqualBest, K::Listing, "57", "Ann, Bo, Cy"});
+        row("new best, prompt cancelled", {3, S::Store, Others, 50, {u""_s}, V::NewBest, K::Nothing, "57", "Ann"});
+        row("better time stored meanwhile", {3, S::Overtaken, Others, 50, {Bo}, V::NewBest, K::Listing, "40", "Cy"});
         row("best 2.5 is 2, no name key",
-            {5, S::Store, Others + "Multi\\5Score=2.5\n", 2, {Bo}, V::EqualBest, R::Stored, "2.5", ", Bo"});
-        row("a quiz beyond 16 bits", {6, S::Store, Others, {}, {}, V::NotBest, R::NotBest, "-", "-"});
+            {5, S::Store, Others + "Multi\\5Score=2.5\n", 2, {Bo}, V::EqualBest, K::Listing, "2.5", ", Bo"});
+        row("a quiz beyond 16 bits", {6, S::Store, Others, {}, {Bo}, V::NotBest, K::Nothing, "-", "-"});
         // A killed copy left a stale lock and an empty takeover of it: saving waits seconds, not half a minute.
-        row("stale lock, empty takeover", {3, S::StaleLock, Others, 56, {Bo}, V::NewBest, R::Stored, "56", "Bo"});
+        row("stale lock, empty takeover", {3, S::StaleLock, Others, 56, {Bo}, V::NewBest, K::Listing, "56", "Bo"});
         row("a link into /proc, where nobody may add a file",
-            {7, S::LinkIntoProc, {}, 22, {Bo}, V::NewBest, R::Failed, "-", "-"});
+            {7, S::LinkIntoProc, {}, 22, {Bo}, V::NewBest, K::Failure, "-", "-"});
         // What a damaged store holds that cannot be written back is left out; an equal best then copies nothing.
-        const auto damaged = [&row](const QString &tag, const QByteArray &text) {
-            const Quiz quiz{6, S::Damaged, text, 20, {Bo, Cy}, V::NewBest, R::Stored, "20", "Bo, Cy"};
-            row(qPrintable(u"damaged: "_s + tag), quiz);
+        const auto damaged = [&row](const QByteArray &tag, const QByteArray &text, SetUp setUp = S::Damaged) {
+            row("damaged: " + tag, {6, setUp, text, 20, {Bo, Cy}, V::NewBest, K::Listing, "20", "Bo, Cy"});
         };
-        damaged(u"an empty key"_s, Others + "=x\n");
-        damaged(u"a name with a NUL byte and a comma"_s, Others + "Multi\\2Score=9\nMulti\\2Name=A\0nn, Bo\n"_ba);
-        damaged(u"lines that are no INI, a quote left open"_s, Others + "\xff\0@Variant(\nx=\"Bo, C"_ba);
-        damaged(u"a name that is no UTF-8"_s, Others + "Multi\\4Score=9\nMulti\\4Name=Zo\xeb\n");
-        damaged(u"keys QSettings would rename"_s, Others + "Multi\\\\4Score=8\nMulti\\4Name\\=Cy\n");
+        damaged("an empty key", Others + "=x\n");
+        damaged("again, the earlier copy kept", Others + "=x\n", S::DamagedAgain); // kept under a name of its own
+        damaged("a name with a NUL byte and a comma", Others + "Multi\\2Score=9\nMulti\\2Name=A\0nn, Bo\n"_ba);
+        damaged("lines that are no INI, a quote left open", Others + "\xff\0@Variant(\nx=\"Bo, C"_ba);
+        damaged("a name that is no UTF-8", Others + "Multi\\4Score=9\nMulti\\4Name=Zo\xeb\n");
+        damaged("keys QSettings would rename", Others + "Multi\\\\4Score=8\nMulti\\4Name\\=Cy\n");
         // A crash can leave a block of NUL bytes in a file written in place, by another program for instance.
         for (qsizetype at = 0; at < Others.size(); at += 20)
-            damaged(u"NUL bytes from byte %1"_s.arg(at), QByteArray(Others).replace(at, 8, QByteArray(8, '\0')));
+            damaged("NUL bytes at " + QByteArray::number(at), QByteArray(Others).replace(at, 8, QByteArray(8, '\0')));
     }
 
-    void verdictAndRecord()
+    void verdictRecordsAndReports()
     {
         QFETCH(Quiz, quiz);
         const QString path = store.filePath();
-        if (quiz.setUp == SetUp::StaleLock) {
-            QVERIFY2(writeBytes(path + u".lock"_s, {}, 10), "leave a lock 10 s old");
-            QVERIFY2(writeBytes(path + u".lock.rmlock"_s, {}, 10), "leave an empty takeover 10 s old");
-        }
-        if (quiz.setUp == SetUp::LinkIntoProc) {
-            QVERIFY2(QDir().mkpath(QFileInfo(path).path()), "make the store's folder");
-            QVERIFY2(QFile::link(u"/proc/version"_s, path), "link the store to /proc/version");
-        } else if (quiz.setUp != SetUp::NoStore) {
+        if (quiz.setUp == SetUp::DamagedAgain)
+            QVERIFY2(writeBytes(damagedCopy, Others), "leave the copy of an earlier damage");
+        if (quiz.setUp == SetUp::StaleLock)
+            QVERIFY2(writeBytes(path + u".lock"_s, {}, 10) && writeBytes(path + u".lock.rmlock"_s, {}, 10),
+                     "leave a lock and an empty takeover of it, 10 s old");
+        if (quiz.setUp == SetUp::LinkIntoProc)
+            QVERIFY2(QDir().mkpath(QFileInfo(path).path()) && QFile::link(u"/proc/version"_s, path),
+                     "link the store to /proc/version");
+        else if (quiz.setUp != SetUp::NoStore)
             QVERIFY2(writeBytes(path, quiz.text), "write the store");
-        }
         const auto ours = entries(App, quiz.table), others = entries(Other);
         HighScoreBook book(store);
-        QCOMPARE(book.verdict(quiz.table, quiz.seconds), quiz.verdict);
+        HighScoreCheck check(book, quiz.table, quiz.seconds);
+        const auto prompt = check.namePrompt();
+        const auto asked = prompt.value_or(HighScoreCheck::NamePrompt{});
+        QCOMPARE(prompt.has_value(), Prompts.contains(quiz.verdict));
+        QCOMPARE(asked.title, Prompts.value(quiz.verdict));
+        QCOMPARE(asked.label, Prompts.contains(quiz.verdict) ? u"Enter Your Name"_s : QString());
         if (quiz.setUp == SetUp::Overtaken)
             QCOMPARE(HighScoreBook(store).record(3, 40, Cy).result, R::Stored); // another copy's record
         for (const QString &player : quiz.names) {
-            const auto recorded = book.record(quiz.table, *quiz.seconds, player);
-            QCOMPARE(recorded.result, quiz.result);
-            QCOMPARE(recorded.listing, quiz.result == R::Failed ? QString() : book.listing()); // the store as written
+            const HighScoreReport report = check.record(player);
+            // The listing of the store as written, or why the time was not saved; nothing otherwise.
+            const QMap<K, std::pair<QString, QString>> shown{
+                {K::Listing, {Product::name() + u" - High Scores"_s, book.listing()}},
+                {K::Failure, {Product::name(), u"The high score could not be saved.\n\n"_s + store.errorString()}}};
+            QCOMPARE(report.kind, quiz.kind);
+            QCOMPARE(report.title, shown.value(quiz.kind).first);
+            QCOMPARE(report.text, shown.value(quiz.kind).second);
         }
         QCOMPARE(score(quiz.table), QString::fromUtf8(quiz.score));
         QCOMPARE(name(quiz.table), QString::fromUtf8(quiz.name));
         QCOMPARE(entries(App, quiz.table), ours);
         QCOMPARE(entries(Other), others);
-        // Nor is a sound store copied, nor one that a failed save left as it was.
-        QCOMPARE(readBytes(damagedCopy), quiz.setUp == SetUp::Damaged ? quiz.text : "(missing)");
-        QCOMPARE(QFile::exists(damagedCopy + u"-2"_s), false);
-    }
-
-    // A store damaged again after its rewrite is kept under a name of its own.
-    void eachDamagedStoreIsKeptUnderANameOfItsOwn()
-    {
-        for (const char *damage : {"=first\n", "=second\n"}) {
-            QVERIFY(writeBytes(store.filePath(), Others + damage));
-            QCOMPARE(HighScoreBook(store).record(4, 30, Bo).result, R::Stored);
-        }
-        QCOMPARE(readBytes(damagedCopy), Others + "=first\n");
-        QCOMPARE(readBytes(damagedCopy + u"-2"_s), Others + "=second\n");
+        // Nor is a sound store copied, nor one that a failed save left as it was, nor an earlier copy replaced.
+        const bool again = quiz.setUp == SetUp::DamagedAgain;
+        QCOMPARE(readBytes(damagedCopy), quiz.setUp == SetUp::Damaged ? quiz.text : again ? Others : "(missing)");
+        QCOMPARE(readBytes(damagedCopy + u"-2"_s), again ? quiz.text : "(missing)");
     }
 
     // The copy comes first: a damaged store that cannot be copied is left as it was, and the message says why.
@@ -177,9 +182,9 @@ private Q_SLOTS:
         HighScoreBook book(store);
         const auto listing = u"Table 2\t\t-\r\nTable 3\t\tAnn ( 57 sec )\r\nTable 4\t\t-\r\nTable 5\t\t-\r\n"
                              u"Table 6\t\t-\r\nTable 7\t\t-\r\nTable 8\t\t-\r\nTable 9\t\t-\r\nTable 1 to 9\t%1\r\n"_s;
-        const QStringList pieces{u""_s,  u" "_s,   u"\t"_s,    u"+"_s,     u"-"_s,      u"."_s,  u"5"_s,   u".5"_s,
-                                 u"2.5"_s, u"e"_s, u"E-1"_s,  u"32767"_s, u"1e400"_s, u"\u0663"_s, u", "_s, u"\n"_s,
-                                 u"\""_s,  u"\\"_s,  u"="_s,    u";"_s,     u"\0"_s,     u"Zoë"_s};
+        const QStringList pieces{u""_s, u" "_s, u"\t"_s, u"+"_s, u"-"_s, u"."_s, u"5"_s, u".5"_s, u"2.5"_s, u"e"_s,
+                                 u"E-1"_s, u"32767"_s, u"1e400"_s, u"\u0663"_s, u", "_s, u"\n"_s, u"\""_s, u"\\"_s,
+                                 u"="_s, u";"_s, u"\0"_s, u"Zoë"_s};
         for (qsizetype i = 0; i < pieces.size() * pieces.size(); ++i) { // every piece, and every two in a row
             const QString score = pieces[i / pieces.size()] + pieces[i % pieces.size()];
             QVERIFY(store.WriteSetting(App, Section, u"10Score"_s, score));
