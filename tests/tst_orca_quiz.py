@@ -34,9 +34,17 @@ def tr(source, *args, form=0, same=False):
     return re.sub(r"%(\d)", lambda number: args[int(number[1]) - 1], re.escape(text.replace("&", "")))
 
 
-SECONDS = "(?:%s|%s)" % (tr("%n second").replace("%n", "1"), tr("%n seconds", form=-1).replace("%n", r"(?!1\b)\d+"))
+SECONDS = "(?:%s)" % "|".join(re.escape(form).replace("%n", r"\d+") for form in translations["%n seconds"]) \
+    if translations else r"(?:1 second|(?!1\b)\d+ seconds)"
 QUESTION = tr("%1 times %2", r"(\d+)", r"(\d+)")
+RIGHT_TO_LEFT = language in ("ar", "fa", "he")
 FINISHED = r"^%s\.?$" % tr("Quiz finished in %1", SECONDS)
+
+
+def access_key(caption):
+    """Alt and the caption's access key, the letter after & in the translation, as xdotool names it."""
+    text = translations[caption][0] if translations else caption
+    return "alt+U%04X" % ord(text[text.index("&") + 1].lower())
 
 
 def heard_all():
@@ -118,12 +126,14 @@ hear("^%s combo box" % tr("Choose Multiplication Table"), key("Tab Tab Tab"))
 hear(r"^%s\. %s" % (tr("(select table)"), tr("Choose a table, then press Start")), keys[-1][0])
 for name, entry in [("Down", 1), ("Down", 2), ("Down", 3), ("Up", 2)]:
     hear(r"^%d\.?$" % entry, key(name), prompt=True)
-question = hear(r"^%s\. %s" % (QUESTION, tr("Key %1", "1")), key("alt+s"))
+question = hear(r"^%s\. %s" % (QUESTION, tr("Key %1", "1")), key(access_key("&Start")))
 app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "tabulon")
 app.set_cache_mask(pyatspi.Atspi.Cache.NONE)  # captions change: read them afresh
 for number in range(1, 21):
-    captions = [b.name for b in pyatspi.findAllDescendants(
-        app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name.isdigit())]
+    # The answers in reading order, the order of keys 1 to 3: from the right in a language written right to left.
+    answers = pyatspi.findAllDescendants(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name.isdigit())
+    answers.sort(key=lambda b: b.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)[0], reverse=RIGHT_TO_LEFT)
+    captions = [b.name for b in answers]
     right = captions.index(str(int(question[1]) * int(question[2])))
     if number == 1:  # the next button's answer is wrong
         hear(r"^%s\.?$" % tr("Wrong, try again"), key(str(1 + (right + 1) % 3)), prompt=True)
@@ -141,9 +151,10 @@ hear("^%s dialog" % tr("You have created a new High score"), last)
 hear("^%s" % tr("Enter Your Name"), last, whole=False)
 for letter in "Ann":
     hear(r"^%s$" % letter, key(letter))
-hear("%s +%s" % (tr("Table %1", "2"), tr("%1 ( %2 sec )", "Ann", r"\d+")), key("Return"), whole=False)
+isolated = r"[\u2066-\u2069]?%s[\u2066-\u2069]?"  # a name and a time keep their order in any direction
+hear("%s +%s" % (tr("Table %1", "2"), tr("%1 ( %2 sec )", isolated % "Ann", isolated % r"\d+")), key("Return"), whole=False)
 hear("^%s push button" % tr("&Start", same=True), key("Return"))
-key("alt+e")
+key(access_key("&Exit"))
 assert game.wait(timeout=60) == 0, "Exit did not end the game"
 
 # Each answer, table entry and the counters are told in one utterance beside the key's echo; the end once, at once.
