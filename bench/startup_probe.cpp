@@ -116,7 +116,8 @@ public:
 
     ~Probe() { xcb_disconnect(m_conn); }
 
-    Launch launch(const std::string &path, std::chrono::milliseconds settle)
+    // language, when not empty, is the LANGUAGE the program starts with.
+    Launch launch(const std::string &path, const std::string &language, std::chrono::milliseconds settle)
     {
         m_watched.clear();
         std::optional<Clock::time_point> mapped, painted;
@@ -126,6 +127,8 @@ public:
         if (pid < 0)
             fail("fork failed");
         if (pid == 0) {
+            if (!language.empty())
+                setenv("LANGUAGE", language.c_str(), 1);
             execl(path.c_str(), path.c_str(), static_cast<char *>(nullptr));
             std::_Exit(127);
         }
@@ -260,7 +263,7 @@ int main(int argc, char *argv[])
         else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0)
             programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}, {}, {}});
         else
-            fail("usage: startup_probe [--runs N] [--warmup N] [--settle MS] NAME=PROGRAM...");
+            fail("usage: startup_probe [--runs N] [--warmup N] [--settle MS] NAME[@LANGUAGE]=PROGRAM...");
     }
     if (programs.empty())
         fail("no program given");
@@ -268,7 +271,8 @@ int main(int argc, char *argv[])
     Probe probe;
     for (int run = 0; run < warmup + runs; ++run) {
         for (Program &p : programs) {
-            const Launch l = probe.launch(p.path, std::chrono::milliseconds(settleMs));
+            const std::string language = p.name.find('@') == std::string::npos ? "" : p.name.substr(p.name.find('@') + 1);
+            const Launch l = probe.launch(p.path, language, std::chrono::milliseconds(settleMs));
             if (run < warmup)
                 continue;
             p.paintedMs.push_back(l.paintedMs);

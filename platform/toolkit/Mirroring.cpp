@@ -1,6 +1,8 @@
 #include "Mirroring.h"
 
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QWidget>
 
@@ -24,9 +26,17 @@ void mirrorPlacedControls(QWidget *window)
 {
     if (window->layoutDirection() != Qt::RightToLeft)
         return;
-    // A stacked widget's pages take its size only once its layout runs.
-    for (QLayout *layout : window->findChildren<QLayout *>())
-        layout->activate();
+    // A stacked widget's pages take its size only when shown.
+    for (QStackedWidget *stack : window->findChildren<QStackedWidget *>()) {
+        for (int i = 0; i < stack->count(); ++i)
+            stack->widget(i)->setGeometry(stack->contentsRect());
+    }
+    // A plain text box aligns its lines to the left whatever their direction.
+    for (QPlainTextEdit *text : window->findChildren<QPlainTextEdit *>()) {
+        QTextOption option = text->document()->defaultTextOption();
+        option.setAlignment(Qt::AlignRight);
+        text->document()->setDefaultTextOption(option);
+    }
     for (QWidget *child : window->findChildren<QWidget *>()) {
         if (placedByDesign(child))
             child->setGeometry(placed(child->parentWidget(), child->geometry()));
