@@ -232,11 +232,10 @@ void QuizAnnouncer::countersAsked(const QuizSession::Counters &counters)
 // one with the end of the quiz.
 void QuizAnnouncer::answered(AnswerOutcome outcome)
 {
-    const QString status = outcome == AnswerOutcome::Wrong
-                               //: Spoken after a wrong answer, never shown; the question stays
-                               ? tr("Wrong, try again")
-                               //: Spoken after a right answer, before the next question; never shown
-                               : tr("Right");
+    //: Spoken after a wrong answer, never shown; the question stays
+    const QString wrong = tr("Wrong, try again");
+    //: Spoken after a right answer, before the next question; never shown
+    const QString status = outcome == AnswerOutcome::Wrong ? wrong : tr("Right");
     setName(m_ui.Picture1, status);
     if (outcome == AnswerOutcome::Wrong)
         announce(status);

@@ -175,7 +175,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Right</source>
         <extracomment>Spoken after a right answer, before the next question; never shown</extracomment>
         <translation>صحيح</translation>
@@ -183,6 +183,7 @@
     <message>
         <location line="-2"/>
         <source>Wrong, try again</source>
+        <extracomment>Spoken after a wrong answer, never shown; the question stays</extracomment>
         <translation>خطأ، حاول مرة أخرى</translation>
     </message>
     <message>

@@ -167,7 +167,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Right</source>
         <extracomment>Spoken after a right answer, before the next question; never shown</extracomment>
         <translation>נכון</translation>
@@ -175,6 +175,7 @@
     <message>
         <location line="-2"/>
         <source>Wrong, try again</source>
+        <extracomment>Spoken after a wrong answer, never shown; the question stays</extracomment>
         <translation>לא נכון, נסו שוב</translation>
     </message>
     <message>

@@ -143,13 +143,13 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Right</source>
         <extracomment>Spoken after a right answer, before the next question; never shown</extracomment>
         <translation>Giusto</translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-144"/>
         <source>Right answers: %1 of %2</source>
         <extracomment>Spoken by the screen reader on key 0, never shown: %1 right answers so far, %2 questions in the quiz</extracomment>
         <translation>Risposte giuste: %1 di %2</translation>
@@ -167,8 +167,9 @@
         <translation>Tempo: %1</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+137"/>
         <source>Wrong, try again</source>
+        <extracomment>Spoken after a wrong answer, never shown; the question stays</extracomment>
         <translation>Sbagliato, riprova</translation>
     </message>
     <message>
@@ -178,7 +179,7 @@
         <translation>Partita finita in %1</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-114"/>
         <source>Shows who made %1</source>
         <extracomment>Spoken description of the About button, never shown; %1 is the game&apos;s name</extracomment>
         <translation>Mostra chi ha creato %1</translation>

@@ -143,13 +143,13 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Right</source>
         <extracomment>Spoken after a right answer, before the next question; never shown</extracomment>
         <translation>Goed</translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-144"/>
         <source>Right answers: %1 of %2</source>
         <extracomment>Spoken by the screen reader on key 0, never shown: %1 right answers so far, %2 questions in the quiz</extracomment>
         <translation>Goede antwoorden: %1 van %2</translation>
@@ -167,8 +167,9 @@
         <translation>Tijd: %1</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+137"/>
         <source>Wrong, try again</source>
+        <extracomment>Spoken after a wrong answer, never shown; the question stays</extracomment>
         <translation>Fout, probeer het nog eens</translation>
     </message>
     <message>
@@ -178,7 +179,7 @@
         <translation>Ronde klaar in %1</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-114"/>
         <source>Shows who made %1</source>
         <extracomment>Spoken description of the About button, never shown; %1 is the game&apos;s name</extracomment>
         <translation>Toont wie %1 heeft gemaakt</translation>

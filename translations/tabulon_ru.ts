@@ -169,7 +169,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Right</source>
         <extracomment>Spoken after a right answer, before the next question; never shown</extracomment>
         <translation>Правильно</translation>
@@ -177,6 +177,7 @@
     <message>
         <location line="-2"/>
         <source>Wrong, try again</source>
+        <extracomment>Spoken after a wrong answer, never shown; the question stays</extracomment>
         <translation>Неправильно, попробуй ещё раз</translation>
     </message>
     <message>
