@@ -58,7 +58,9 @@ private Q_SLOTS:
         const Expected markedDigit = [&marked](const QByteArray &key) { return marked.value(key, NoDigit); };
         const auto none = [](const QByteArray &) { return NoDigit; };
         for (const QString &layout : {u"us"_s, u"fr"_s, u"be"_s, u"de"_s, u"cz"_s, u"sk"_s, u"lt"_s, u"th"_s, u"ara"_s,
-                                      u"ara(digits)"_s, u"ir"_s, u"in"_s, u"il"_s, u"ru"_s, u"gr"_s}) {
+                                      u"ara(digits)"_s, u"ir"_s, u"in"_s, u"il"_s, u"ru"_s, u"gr"_s, u"bg"_s, u"ee"_s,
+                                      u"lv"_s, u"hu"_s, u"ro"_s, u"si"_s, u"hr"_s, u"tr"_s, u"vn"_s, u"se"_s, u"no"_s,
+                                      u"dk"_s, u"fi"_s, u"pt"_s, u"es(cat)"_s, u"gb"_s}) {
             const QByteArray name = layout.section(u'(', 0, 0).toLatin1();
             const QByteArray variant = layout.section(u'(', 1).remove(u')').toLatin1();
             const xkb_rule_names names{"evdev", "pc105", name.constData(), variant.constData(), ""};
@@ -82,11 +84,14 @@ private Q_SLOTS:
                         << event << platform << digit(key);
                 }
             };
-            // These layouts type no digit on the top row's keys marked 0 to 3 without Shift.
-            const QStringList shiftForDigits{u"fr"_s, u"be"_s, u"cz"_s, u"sk"_s, u"lt"_s, u"th"_s};
+            // These layouts type no digit on the top row's keys marked 0 to 3 without Shift; Hungarian types its 0
+            // left of 1, where the key is marked 0, and ö on the key that is 0 elsewhere.
+            const QStringList shiftForDigits{u"fr"_s, u"be"_s, u"cz"_s, u"sk"_s, u"lt"_s, u"th"_s, u"vn"_s};
             const Expected typed = [&](const QByteArray &key) {
-                return key.startsWith("KP") || !shiftForDigits.contains(layout) ? markedDigit(key) : NoDigit;
+                const bool noDigit = shiftForDigits.contains(layout) || (layout == u"hu"_s && key == "AE10");
+                return key.startsWith("KP") || !noDigit ? markedDigit(key) : NoDigit;
             };
+            const Expected hungarianZero = [&](const QByteArray &key) { return layout == u"hu"_s && key == "TLDE" ? 0 : NoDigit; };
             for (const QString &platform : {u"xcb"_s, u"wayland"_s, u"offscreen"_s, u"windows"_s}) {
                 const bool byKeyCode = platform == u"xcb"_s || platform == u"wayland"_s;
                 const Expected &expected = byKeyCode ? markedDigit : typed;
@@ -98,11 +103,11 @@ private Q_SLOTS:
             }
             for (const Keys &held : {Keys{"LCTL"}, Keys{"LALT"}, Keys{"LWIN"}, Keys{"LCTL", "LFSH"}})
                 add({"AE01", "KP1"}, held, u"xcb"_s, none);
-            add(others, {}, u"xcb"_s, none);
+            add(others, {}, u"xcb"_s, hungarianZero);
             const QHash<QByteArray, int> thaiShifted{{"AE04", 3}, {"AD01", 0}}; // ๓ and ๐
             add(others, shift, u"xcb"_s,
                 [&](const QByteArray &key) { return layout == u"th"_s ? thaiShifted.value(key, NoDigit) : NoDigit; });
-            add({"TLDE"}, {}, u"offscreen"_s, none);
+            add({"TLDE"}, {}, u"offscreen"_s, hungarianZero);
         }
     }
 
