@@ -42,13 +42,21 @@ std::optional<QString> scriptFamily(const QLocale &locale)
     }
 }
 
-// The Latin face draws the digits and Latin letters alike in every language,
-// the script's face what the Latin face lacks. (A zero-width non-joiner that
-// the Latin face draws parts a Persian word where it parts anyway.)
+// The Latin face draws the digits and Latin letters alike, the script's face
+// what the Latin face lacks. (A zero-width non-joiner that the Latin face
+// draws parts a Persian word where it parts anyway.) Chinese, Japanese and
+// Korean come from their own face alone: for the Han characters they share,
+// Qt would otherwise take the face fontconfig prefers for the desktop's
+// locale, with another country's forms.
 QStringList familiesFor(const QString &latinFamily, const QLocale &locale)
 {
     const std::optional<QString> script = scriptFamily(locale);
-    return script ? QStringList{latinFamily, *script} : QStringList{latinFamily};
+    if (!script)
+        return {latinFamily};
+    const QLocale::Language language = locale.language();
+    if (language == QLocale::Chinese || language == QLocale::Japanese || language == QLocale::Korean)
+        return {*script, latinFamily};
+    return {latinFamily, *script};
 }
 
 QFont sizedFont(qreal points, bool bold)
