@@ -20,14 +20,16 @@ Translations::Translations(const QLocale &locale, const QString &folder)
         return;
     QCoreApplication::installTranslator(&m_game);
     QLocale::setDefault(QLocale(language()));
-    // Where Qt has no translation of its own buttons, the game brings them.
-    if (m_qt.load(QLocale(language()), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        || m_qt.load(QLocale(language()), u"qt_extra"_s, u"_"_s, folder))
+    if (m_qt.load(QLocale(language()), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
+    // Where Qt's translation lacks its dialog buttons, the game brings them.
+    if (m_qtExtra.load(QLocale(language()), u"qt_extra"_s, u"_"_s, folder))
+        QCoreApplication::installTranslator(&m_qtExtra);
 }
 
 Translations::~Translations()
 {
+    QCoreApplication::removeTranslator(&m_qtExtra);
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_game);
     if (!language().isEmpty())

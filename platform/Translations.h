@@ -27,5 +27,6 @@ public:
 private:
     QTranslator m_game;
     QTranslator m_qt;
+    QTranslator m_qtExtra;
     QLocale m_previousDefault;
 };
