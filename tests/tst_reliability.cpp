@@ -12,9 +12,8 @@ class tst_Reliability : public QObject, GameWindow
     Q_OBJECT
 
 private Q_SLOTS:
-    // Random quizzes in one window with a smile.gif cut short, checking the counters and the picture box after
-    // every step, and the closing sound after every quiz. Whatever a quiz leaks shows after the first hundred,
-    // which make all that is made once.
+    // Random quizzes with a smile.gif cut short: the question count (of 50 only here) and picture after every step,
+    // the closing sound after every quiz. What a quiz leaks shows after the first hundred, which make all made once.
     void randomQuizzesKeepTheRulesAndGrowNothing()
     {
         const auto usage = [this] { // kB resident, open files, the window's objects, all widgets
@@ -36,18 +35,14 @@ private Q_SLOTS:
         bool sadShown = false; // else the box is empty: nothing shown yet, or smile.gif, which can't be
         for (int quiz = 1; quiz <= qEnvironmentVariable("TABULON_SOAK_QUIZZES", u"300"_s).toInt(); ++quiz) {
             const int table = int(random.bounded(1, 11));
-            const int total = table == 10 ? 50 : 20;
-            const qint64 begun = clock->now;
             int right = 0;
-            int wrong = 0;
             start(table);
             while (window->quizState().blnStarted) {
                 window->Timer1_Timer();
-                QCOMPARE(text("lblNoOfQuestion") + u'|' + text("lblWrongAnswers") + u'|' + text("lblTimeTaken"),
-                         u"%1 of %2|%3|%4 sec"_s.arg(right).arg(total).arg(wrong).arg(clock->now - begun + wrong));
+                QCOMPARE(text("lblNoOfQuestion"), u"%1 of %2"_s.arg(right).arg(table == 10 ? 50 : 20));
                 QCOMPARE(control<QLabel>("Picture1")->pixmap().isNull(), !sadShown);
                 sadShown = random.bounded(7) == 0; // one answer in seven is wrong
-                ++(sadShown ? wrong : right);
+                right += !sadShown;
                 sadShown ? QuizPlayer::answerWrong(*window) : QuizPlayer::answerRight(*window);
                 QCoreApplication::processEvents(); // as the game would between clicks
                 clock->advance(random.bounded(3));
@@ -62,8 +57,7 @@ private Q_SLOTS:
         QVERIFY2(end[0] - baseline[0] <= 1024, "resident memory grew");
 #endif
         QVERIFY2(end[1] <= baseline[1] && end[2] <= baseline[2] && end[3] <= baseline[3], "files or objects grew");
-        for (const Message &message : dialogs->messages) // no message about the picture
-            QVERIFY(message.tabbedColumns);
+        QVERIFY(std::ranges::all_of(dialogs->messages, &Message::tabbedColumns)); // no message about the picture
     }
 };
 

@@ -2,7 +2,6 @@
 #include "FakeClock.h"
 #include "QuizPlayer.h"
 #include "RuntimeError.h"
-#include "StandardDialogs.h"
 
 #include <QComboBox>
 #include <QInputDialog>
@@ -21,6 +20,7 @@ class tst_Titles : public QObject
     Q_OBJECT
 
     QStringList read; // the title properties of each window, in the order shown
+    std::pair<QMessageBox::Icon, QString> lastBox; // the icon and text of the last message box
 
     void readTitle(QWidget *w)
     {
@@ -30,56 +30,34 @@ class tst_Titles : public QObject
         read << (xprop.waitForFinished() ? QString::fromUtf8(xprop.readAll()) : xprop.errorString());
     }
 
-    // Once the next dialog is up (the first event its loop handles), reads its title and answers OK, with a name.
-    // A dialog that is not modal is not found, and fails the test.
-    void answerNextDialog(const std::function<void(QDialog *)> &check = [](QDialog *) {})
+    // Answers each dialog, which must be modal, once up (the first event its loop handles): title read, name marked up.
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        QTimer::singleShot(0, this, [this, check] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "no modal dialog");
-            readTitle(dialog);
-            check(dialog);
-            if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
-                prompt->setTextValue(u"<b>Ann</b>"_s);
-            const auto *box = qobject_cast<QMessageBox *>(dialog); // a name shown as typed, never as markup
-            const bool plain = !box || !box->text().contains(u"<b>"_s) || box->textFormat() == Qt::PlainText;
-            dialog->accept();
-            QVERIFY(plain);
-        });
+        if (event->type() == QEvent::Show && qobject_cast<QDialog *>(watched))
+            QTimer::singleShot(0, this, [this] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY2(dialog, "no modal dialog");
+                readTitle(dialog);
+                if (auto *prompt = qobject_cast<QInputDialog *>(dialog))
+                    prompt->setTextValue(u"<b>Ann</b>"_s);
+                dialog->accept();
+                if (const auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                    lastBox = {box->icon(), box->text()};
+                    QVERIFY2(!box->text().contains(u"<b>"_s) || box->textFormat() == Qt::PlainText, "a name as markup");
+                }
+            });
+        return false;
     }
-
-    // The real dialogs, each answered as above.
-    struct AnsweredDialogs final : Dialogs
-    {
-        explicit AnsweredDialogs(tst_Titles *owner) : test(owner) {}
-        tst_Titles *test;
-        StandardDialogs real;
-        QString askName(QWidget *parent, const QString &title, const QString &prompt) override
-        {
-            test->answerNextDialog();
-            return real.askName(parent, title, prompt);
-        }
-        void showMessage(QWidget *parent, const Message &message) override
-        {
-            test->answerNextDialog();
-            real.showMessage(parent, message);
-        }
-        void showAbout(QWidget *parent) override
-        {
-            test->answerNextDialog();
-            real.showAbout(parent);
-        }
-    };
 
 private Q_SLOTS:
     void titlesAsTheWindowManagerReadsThem()
     {
+        qApp->installEventFilter(this);
         QTemporaryDir dir;
         const QString store = dir.filePath(u"highscores.ini"_s);
         const auto clock = std::make_shared<FakeClock>();
         frmMultiiplication window({.clock = clock, .settings = std::make_shared<SettingsStore>(store),
                                    .mediaFile = [](auto &name) { return QStringLiteral(TABULON_MEDIA_DIR "/") + name; },
-                                   .dialogs = std::make_shared<AnsweredDialogs>(this),
                                    .loadSound = [] { return nullptr; }});
         window.show();
         readTitle(&window);
@@ -94,16 +72,9 @@ private Q_SLOTS:
                 QuizPlayer::answerRight(window);
             QDir().rmdir(store);
         }
-        const RuntimeError overflow(RuntimeErrorCode::Overflow);
-        answerNextDialog([&overflow](QDialog *dialog) {
-            const auto *box = qobject_cast<QMessageBox *>(dialog);
-            QVERIFY(box);
-            QCOMPARE(box->icon(), QMessageBox::Critical);
-            QCOMPARE(box->textFormat(), Qt::PlainText);
-            QCOMPARE(box->text(), overflow.report());
-        });
-        Application::showRuntimeError(overflow);
-
+        Application::showRuntimeError(RuntimeError(RuntimeErrorCode::Overflow));
+        QCOMPARE(lastBox.first, QMessageBox::Critical);
+        QCOMPARE(lastBox.second, RuntimeError(RuntimeErrorCode::Overflow).report());
         QStringList expected{u"Tabulon 1.1"_s, u"About Tabulon 1.1"_s, u"Tabulon"_s, // no table chosen
                              u"You have created a new High score"_s, u"Tabulon"_s, // not saved
                              u"You have created a new High score"_s, u"Tabulon - High Scores"_s,
