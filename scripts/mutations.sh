@@ -31,7 +31,7 @@ while IFS=$'\t' read -r name file change tests; do
     elif ! cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1; then
         result="STALE: does not build"
     else
-        failed=$(ctest --test-dir "$work/build" -R "$tests" 2>&1 | sed -n 's/^.*- \(.*\) (Failed.*$/\1/p' | paste -sd, -)
+        failed=$(ctest --test-dir "$work/build" -R "$tests" 2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' | paste -sd, -)
         result=${failed:+caught by $failed}
         result=${result:-NOT CAUGHT}
     fi

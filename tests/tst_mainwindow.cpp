@@ -107,10 +107,10 @@ class tst_MainWindow : public QObject, GameWindow
     }
 
     // A Latin name and the time stand in the entry where the translation puts them, in its reading direction, and
-    // the names in their order.
+    // the name keeps its own order, even its last "!" (which right to left would jump to its other end).
     static void verifyNameKeepsItsPlace(Qt::LayoutDirection direction)
     {
-        const QString entry = HighScoreListing::entry(u"57"_s, u"Ann, Bo"_s);
+        const QString entry = HighScoreListing::entry(u"57"_s, u"Ann, Bo!"_s);
         QTextLayout layout(entry, QApplication::font());
         QTextOption option;
         option.setTextDirection(direction);
@@ -123,6 +123,7 @@ class tst_MainWindow : public QObject, GameWindow
         const bool nameFirst = format.indexOf(u"%1"_s) < format.indexOf(u"%2"_s);
         QCOMPARE(x(u"Ann"_s) < x(u"57"_s), nameFirst == (direction == Qt::LeftToRight));
         QCOMPARE_LT(x(u"Ann"_s), x(u"Bo"_s));
+        QCOMPARE_LT(x(u"Bo"_s), x(u"o!"_s)); // the "o", then the "!"
     }
 
 private Q_SLOTS:
