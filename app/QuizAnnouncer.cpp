@@ -165,9 +165,9 @@ void QuizAnnouncer::announce(const QString &text)
 // instead of the text. A screen reader then speaks nothing, but reads the
 // description afresh when next asked. So the controls are described as they
 // get the focus, before the screen reader reads them, and the focused answer
-// button again with each question (see questionShown). The entries that Up and Down choose on the
-// closed table list are announced; a choice in the open list comes with the
-// focus back on the list, and is read with it.
+// button again with each question (see questionShown). The entries that Up
+// and Down choose on the closed table list are announced; a choice in the
+// open list comes with the focus back on the list, and is read with it.
 void QuizAnnouncer::connectFocus()
 {
     QComboBox *list = m_ui.cmbNumber;

@@ -22,28 +22,23 @@ QString StandardDialogs::askName(QWidget *parent, const QString &title, const QS
 
 void StandardDialogs::showMessage(QWidget *parent, const Message &message)
 {
-    messageBox(parent, message)->exec();
-}
-
-std::unique_ptr<QMessageBox> StandardDialogs::messageBox(QWidget *parent, const Message &message)
-{
-    auto box = std::make_unique<QMessageBox>(message.icon, message.title, message.text, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
+    QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     // A label that lets the mouse select its text lays it out as a document
     // with tab stops far apart, and "Table 1 to 9" then falls short of the
     // others' column. Painted as plain text, tabs stop every eight widths
     // of an "x", which lines the entries up. Right to left, the label would
     // measure itself as if tabs took no room: it is given the width they
     // take, and room at its start, where Arabic letters reach past their own.
-    if (auto *text = box->findChild<QLabel *>(u"qt_msgbox_label"_s); text && message.tabbedColumns) {
+    if (auto *text = box.findChild<QLabel *>(u"qt_msgbox_label"_s); text && message.tabbedColumns) {
         text->setTextInteractionFlags(Qt::NoTextInteraction);
-        if (box->layoutDirection() == Qt::RightToLeft) {
+        if (box.layoutDirection() == Qt::RightToLeft) {
             const QFontMetrics fm = text->fontMetrics();
             text->setIndent(fm.averageCharWidth());
             text->setMinimumWidth(fm.boundingRect(QRect(), Qt::TextExpandTabs, message.text).width() + text->indent());
         }
     }
-    return box;
+    box.exec();
 }
 
 void StandardDialogs::showAbout(QWidget *parent)

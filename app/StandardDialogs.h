@@ -16,9 +16,6 @@ public:
     void showMessage(QWidget *parent, const Message &message) override;
     void showAbout(QWidget *parent) override;
 
-    // The box showMessage shows.
-    static std::unique_ptr<QMessageBox> messageBox(QWidget *parent, const Message &message);
-
 private:
     // Made once and owned by its parent; each showing loads it anew.
     QPointer<frmAbout> m_about;
