@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Plays a whole quiz by keyboard with the screen reader Orca (default settings, English) listening, and checks what
-# it says and how soon after the key, the game in LANGUAGE (English unless given). The speech server's one voice writes
-# down each utterance and takes as long as saying it, so that a phrase cut off shows.
+# it says and how soon after the key, the game in LANGUAGE (English unless given) on that language's keyboard. The
+# speech server's one voice writes down each utterance and takes as long as saying it, so that a phrase cut off shows.
 # dbus-run-session -- private_x.py tst_orca_quiz.py TABULON [LANGUAGE]
 import atexit, os, pathlib, re, shutil, subprocess, sys, tempfile, time
 from xml.etree import ElementTree
@@ -9,6 +9,9 @@ from xml.etree import ElementTree
 # Seconds within which a key's effect must be heard (longer in the sanitizer build, which checks memory, not time).
 PROMPT = float(os.environ.get("TABULON_PROMPT_SECONDS", 0.5))
 language = sys.argv[2] if len(sys.argv) > 2 else "en"
+# The keyboard layout a child of the language has, and a name typed on it: every key pressed is one of its own keys
+# (a key it lacks would have xdotool remap a spare key code for a moment, which Qt may read after it is undone).
+layout, player = {"de": ("de", "Ann"), "ar": ("ara", "سامي")}.get(language, ("us", "Ann"))
 home = tempfile.mkdtemp(prefix="tabulon-orca-")
 said = pathlib.Path(home, "said")
 os.environ.update(HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
@@ -41,10 +44,15 @@ RIGHT_TO_LEFT = language in ("ar", "fa", "he")
 FINISHED = r"^%s\.?$" % tr("Quiz finished in %1", SECONDS)
 
 
+def key_name(letter):
+    """The letter's key as xdotool names it."""
+    return letter if letter.isascii() else "U%04X" % ord(letter)
+
+
 def access_key(caption):
-    """Alt and the caption's access key, the letter after & in the translation, as xdotool names it."""
+    """Alt and the caption's access key, the letter after & in the translation."""
     text = translations[caption][0] if translations else caption
-    return "alt+U%04X" % ord(text[text.index("&") + 1].lower())
+    return "alt+" + key_name(text[text.index("&") + 1].lower())
 
 
 def heard_all():
@@ -87,6 +95,7 @@ pathlib.Path(home, "voice").write_text(f'echo "$(date +%s.%N) $(printf %s "$1" |
                                       f'sleep $(printf "%d.%02d" $((${{#1}} * 6 / 100)) $((${{#1}} * 6 % 100)))\n'
                                       f'echo done >> {said}\n')
 said.touch()
+subprocess.run(["setxkbmap", layout], check=True)
 
 # Whatever the bus starts, such as the accessibility bus and the window manager's settings, runs here too.
 subprocess.run(["dbus-update-activation-environment", "--all"], check=True)
@@ -149,10 +158,10 @@ for number in range(1, 21):
 hear(FINISHED, last, prompt=True)
 hear("^%s dialog" % tr("You have created a new High score"), last)
 hear("^%s" % tr("Enter Your Name"), last, whole=False)
-for letter in "Ann":
-    hear(r"^%s$" % letter, key(letter))
+for letter in player:
+    hear(r"^%s$" % letter, key(key_name(letter)))
 isolated = r"[\u2066-\u2069]?%s[\u2066-\u2069]?"  # a name and a time keep their order in any direction
-hear("%s +%s" % (tr("Table %1", "2"), tr("%1 ( %2 sec )", isolated % "Ann", isolated % r"\d+")), key("Return"), whole=False)
+hear("%s +%s" % (tr("Table %1", "2"), tr("%1 ( %2 sec )", isolated % player, isolated % r"\d+")), key("Return"), whole=False)
 hear("^%s push button" % tr("&Start", same=True), key("Return"))
 key(access_key("&Exit"))
 assert game.wait(timeout=60) == 0, "Exit did not end the game"
